@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Where the program's files are: the folder of the running executable, unless the
+// environment variable TOLVEX_HOME names another one.
+namespace tolvex {
+
+QString programFolder();
+QString programFile(const QString& name); // programFolder() + "/" + name
+
+} // namespace tolvex

@@ -1,0 +1,141 @@
+#include "TestSupport.h"
+
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+namespace tolvex::test {
+
+ProgramFolder::ProgramFolder()
+{
+    m_previous = qgetenv("TOLVEX_HOME");
+    qputenv("TOLVEX_HOME", m_dir.path().toLocal8Bit());
+}
+
+ProgramFolder::~ProgramFolder()
+{
+    if (m_previous.isEmpty())
+        qunsetenv("TOLVEX_HOME");
+    else
+        qputenv("TOLVEX_HOME", m_previous);
+}
+
+QString ProgramFolder::file(const QString& name) const
+{
+    return QDir(m_dir.path()).filePath(name);
+}
+
+void ProgramFolder::write(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(file(name));
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+QByteArray ProgramFolder::read(const QString& name) const
+{
+    QFile f(file(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ProgramFolder::addLanguageFiles() const
+{
+    for (const char* name : {"russian.lng", "english.lng"})
+        QFile::copy(QStringLiteral(TOLVEX_LANG_DIR "/") + QLatin1String(name),
+                    file(QLatin1String(name)));
+}
+
+RunningProgram::RunningProgram(const QStringList& args)
+{
+    tolvex::startApplication(args);
+    m_running = true;
+}
+
+RunningProgram::~RunningProgram()
+{
+    stop();
+}
+
+void RunningProgram::stop()
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    ModalWatcher watcher(QMessageBox::Cancel);
+    tolvex::stopApplication();
+}
+
+QWidget* RunningProgram::window(const QString& objectName) const
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == objectName)
+            return w;
+    return nullptr;
+}
+
+ModalWatcher::ModalWatcher(QMessageBox::StandardButton answer) : m_answer(answer)
+{
+    m_timer.setInterval(20);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+    m_timer.start();
+}
+
+ModalWatcher::~ModalWatcher()
+{
+    m_timer.stop();
+}
+
+void ModalWatcher::poll()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        m_seen.append({box->windowTitle(), box->text(), box->icon()});
+        QAbstractButton* button = box->button(m_answer);
+        if (!button)
+            button = box->buttons().value(0);
+        if (button)
+            button->click();
+        else
+            box->reject();
+        return;
+    }
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        m_dialogs.append(dialog->objectName());
+        dialog->reject();
+    } else {
+        m_dialogs.append(modal->objectName());
+        modal->close();
+    }
+}
+
+QStringList ModalWatcher::texts() const
+{
+    QStringList out;
+    for (const SeenBox& b : m_seen)
+        out << b.text;
+    return out;
+}
+
+void pick(QComboBox* box, int index)
+{
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+void typeInto(QLineEdit* edit, const QString& text)
+{
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+} // namespace tolvex::test

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+// Support for window tests: a temporary program folder, a started program, and a
+// watcher that answers message boxes and records what they said.
+namespace tolvex::test {
+
+// A fresh program folder; TOLVEX_HOME points at it while this object lives.
+class ProgramFolder
+{
+public:
+    ProgramFolder();
+    ~ProgramFolder();
+    QString path() const { return m_dir.path(); }
+    QString file(const QString& name) const;
+    void write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+    // Copies the shipped language files into the folder.
+    void addLanguageFiles() const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previous;
+};
+
+// Starts the program as a user would (startApplication) and stops it at the end.
+class RunningProgram
+{
+public:
+    explicit RunningProgram(const QStringList& args = {});
+    ~RunningProgram();
+    QWidget* window(const QString& objectName) const; // any top-level window by name
+    QWidget* main() const { return window(QStringLiteral("frmGeneral")); }
+    template <typename T> T* find(const QString& windowName, const QString& name) const
+    {
+        QWidget* w = window(windowName);
+        return w ? w->findChild<T*>(name) : nullptr;
+    }
+    void stop();
+
+private:
+    bool m_running = false;
+};
+
+// A message box seen by the watcher.
+struct SeenBox
+{
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Answers every modal box while it lives (with `answer`) and records message boxes.
+class ModalWatcher
+{
+public:
+    explicit ModalWatcher(QMessageBox::StandardButton answer = QMessageBox::Ok);
+    ~ModalWatcher();
+    const QList<SeenBox>& seen() const { return m_seen; }
+    QStringList texts() const;
+    QStringList closedDialogs() const { return m_dialogs; }
+
+private:
+    void poll();
+    QMessageBox::StandardButton m_answer;
+    QTimer m_timer;
+    QList<SeenBox> m_seen;
+    QStringList m_dialogs;
+};
+
+// Sets a combo box's current index as a user's pick (runs the activation handlers).
+void pick(class QComboBox* box, int index);
+// Types a text into a line edit as a user (clears it first), Cyrillic included.
+void typeInto(class QLineEdit* edit, const QString& text);
+
+} // namespace tolvex::test
