@@ -1,0 +1,110 @@
+#pragma once
+
+// The main window: the rolled-metal weight calculators.
+//
+// How a calculation flows: the user picks a material (MaterialBar keeps the
+// current density in a core DensitySelection), opens a group in the group bar
+// (GroupBar; the group's reset runs, then SelectPanel shows its panel), types into
+// a panel's fields and presses "=". The panel hands the field texts, the density
+// and the material name to a core calculation (src/core/calculators), which
+// applies the refusal rule, computes in extended precision and returns the result
+// text and the report; the panel writes them into the result field and the report
+// box, or shows the message box the outcome names.
+
+#include "calculators/CalculatorHost.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QStackedLayout;
+class QSystemTrayIcon;
+class QTimer;
+class QToolButton;
+
+namespace tolvex {
+
+class CalculatorPanel;
+class GroupBar;
+class MaterialBar;
+
+class TfrmGeneral : public QMainWindow, public CalculatorHost
+{
+    Q_OBJECT
+public:
+    explicit TfrmGeneral(QWidget* parent = nullptr);
+    ~TfrmGeneral() override;
+
+    // The creation step: configuration read, material restored, Email initialised.
+    void creationStep();
+
+    // CalculatorHost
+    long double density() const override;
+    QString materialName() const override;
+    QString messageText(int key) const override;
+    QWidget* messageOwner() override { return this; }
+
+    // Panel switching: one flag per panel in the group bar's order.
+    void SelectPanel(bool dvutavr, bool shveler, bool ugolok, bool rels, bool shestigran,
+                     bool prokat, bool atrmatura, bool list, bool listRiflen, bool profnastil,
+                     bool metizi, bool truba, bool trubaKvadrat, bool trubaPryamugol);
+    CalculatorPanel* panel(const QString& objectName) const;
+
+    // The language: the menu choices and applying the current file.
+    void chooseRussian();
+    void chooseEnglish();
+    void Languard();
+    QString currentLanguageFile() const { return m_languageFile; }
+    void setMessageText(int key, const QString& text) { m_messages[key] = text; }
+    // Refills the material and alloy boxes with translated texts (in catalogue order);
+    // the current density, the field contents and the report boxes stay as they are.
+    void refillMaterialLists(const QStringList& materials, const QStringList& alloys);
+
+    MaterialBar* materialBar() const { return m_materials; }
+    QAction* russianItem() const { return m_miRUS; }
+    QAction* englishItem() const { return m_miENG; }
+
+    // Clear button: "0" into every numeric field of every panel.
+    void clearAllFields();
+    // The right column: advertising panel → notes panel (one way).
+    void closeAdvertising();
+
+    // Shut-down: set how the online test is made (tests replace it).
+    void setOnlineTest(std::function<bool()> test) { m_onlineTest = std::move(test); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildToolbar();
+    void buildBody();
+    void buildMainMenu();
+    void buildTrayMenu();
+    void openGroup(int index);
+    void showModernisationNotice();
+    void showWindow(const QString& objectName, bool modal, int outerPage = -1,
+                    int innerPage = -1);
+    void openModule(const QString& which);
+
+    MaterialBar* m_materials = nullptr;
+    GroupBar* m_groups = nullptr;
+    QList<CalculatorPanel*> m_panels; // in the group bar's order
+    QWidget* m_advertising = nullptr;
+    QWidget* m_notes = nullptr;
+    QTimer* m_advertisingTimer = nullptr;
+    QAction* m_miRUS = nullptr;
+    QAction* m_miENG = nullptr;
+    QMenu* m_trayMenu = nullptr;
+    QSystemTrayIcon* m_tray = nullptr;
+    QString m_languageFile;
+    QString m_email;
+    QHash<int, QString> m_messages;
+    std::function<bool()> m_onlineTest;
+};
+
+} // namespace tolvex

@@ -1,0 +1,10 @@
+#include "TablePanelsI.h"
+
+namespace tolvex {
+
+QList<CalculatorPanel*> createTablePanelsI(CalculatorHost&, QWidget*)
+{
+    return {};
+}
+
+} // namespace tolvex

@@ -1,0 +1,10 @@
+#include "TablePanelsII.h"
+
+namespace tolvex {
+
+QList<CalculatorPanel*> createTablePanelsII(CalculatorHost&, QWidget*)
+{
+    return {};
+}
+
+} // namespace tolvex
