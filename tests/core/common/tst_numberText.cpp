@@ -1,0 +1,97 @@
+#include "common/NumberText.h"
+
+#include <QTest>
+
+using namespace tolvex;
+
+class NumberTextTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void general_data()
+    {
+        QTest::addColumn<long double>("value");
+        QTest::addColumn<QString>("comma");
+        QTest::addColumn<QString>("point");
+        QTest::newRow("round bar 20 mm, 1 m") << 10.0L * 3.141592653589793238462643383279502884L *
+                                                     10.0L * 1.0L * (long double)7.85 / 1000
+                                              << "2,46615023306799" << "2.46615023306799";
+        QTest::newRow("whole") << 136.0L << "136" << "136";
+        QTest::newRow("zero") << 0.0L << "0" << "0";
+        QTest::newRow("negative") << -0.785L << "-0,785" << "-0.785";
+        QTest::newRow("0,0001 stays positional") << 0.0001L << "0,0001" << "0.0001";
+        QTest::newRow("below 1E-4") << 0.000015L << "1,5E-5" << "1.5E-5";
+        QTest::newRow("2E15") << 2e15L << "2E15" << "2E15";
+        QTest::newRow("just under 1E15") << 999999999999999.0L << "999999999999999"
+                                         << "999999999999999";
+        QTest::newRow("rounds up to 1E15") << 999999999999999.6L << "1E15" << "1E15";
+        QTest::newRow("rounds to 15 digits") << 1.0L / 3 << "0,333333333333333" << "0.333333333333333";
+        QTest::newRow("trailing zeros dropped") << 31.4000000000000001L << "31,4" << "31.4";
+        QTest::newRow("tiny negative") << -1.25e-7L << "-1,25E-7" << "-1.25E-7";
+        QTest::newRow("big with digits") << 1.234e20L << "1,234E20" << "1.234E20";
+    }
+    void general()
+    {
+        QFETCH(long double, value);
+        QFETCH(QString, comma);
+        QFETCH(QString, point);
+        QCOMPARE(formatGeneral(value, QChar(',')), comma);
+        QCOMPARE(formatGeneral(value, QChar('.')), point);
+    }
+
+    void systemLocaleIsRussianHere()
+    {
+        // The test runs under a Russian locale: the comma is the separator.
+        QCOMPARE(formatGeneral(0.785L), QStringLiteral("0,785"));
+    }
+
+    void fixedAndCut()
+    {
+        QCOMPARE(formatFixed(0.0600000001L, 3, QChar(',')), QStringLiteral("0,060"));
+        QCOMPARE(formatFixed(-0.0001L, 3, QChar(',')), QStringLiteral("0,000"));
+        QCOMPARE(formatFixed(12.3299999L, 3, QChar('.')), QStringLiteral("12.330"));
+        QCOMPARE(cutText(QStringLiteral("4,61786631141981"), 9), QStringLiteral("4,6178663"));
+        QCOMPARE(cutText(QStringLiteral("4,6"), 9), QStringLiteral("4,6"));
+    }
+
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<double>("value");
+        QTest::newRow("7,85") << "7,85" << QChar(',') << true << 7.85;
+        QTest::newRow("7, reads 7") << "7," << QChar(',') << true << 7.0;
+        QTest::newRow(",5") << ",5" << QChar(',') << true << 0.5;
+        QTest::newRow("signed") << "-2,5" << QChar(',') << true << -2.5;
+        QTest::newRow("plus") << "+8" << QChar(',') << true << 8.0;
+        QTest::newRow("blanks around") << " 8 " << QChar(',') << true << 8.0;
+        QTest::newRow("point under comma") << "7.5" << QChar(',') << false << 0.0;
+        QTest::newRow("point under point") << "7.5" << QChar('.') << true << 7.5;
+        QTest::newRow("letters") << "abc" << QChar(',') << false << 0.0;
+        QTest::newRow("sign only") << "-" << QChar(',') << false << 0.0;
+        QTest::newRow("separator only") << "," << QChar(',') << false << 0.0;
+        QTest::newRow("empty") << "" << QChar(',') << false << 0.0;
+        QTest::newRow("exponent") << "1e5000" << QChar(',') << false << 0.0;
+        QTest::newRow("two separators") << "1,2,3" << QChar(',') << false << 0.0;
+        QTest::newRow("unit") << "7,85 г/см3" << QChar(',') << false << 0.0;
+        QTest::newRow("entry text edited") << "Сталь конструкционная - 7," << QChar(',') << false
+                                           << 0.0;
+        QTest::newRow("10000 nines overflow") << QString(10000, QChar('9')) << QChar(',') << false
+                                              << 0.0;
+    }
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(QChar, separator);
+        QFETCH(bool, ok);
+        QFETCH(double, value);
+        const auto parsed = parseNumber(text, separator);
+        QCOMPARE(parsed.has_value(), ok);
+        if (ok)
+            QCOMPARE(double(*parsed), value);
+    }
+};
+
+QTEST_GUILESS_MAIN(NumberTextTest)
+#include "tst_numberText.moc"
