@@ -2,6 +2,7 @@
 
 #include "app/startup.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>

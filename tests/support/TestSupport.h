@@ -8,6 +8,9 @@
 #include <QWidget>
 #include <memory>
 
+class QComboBox;
+class QLineEdit;
+
 // Support for window tests: a temporary program folder, a started program, and a
 // watcher that answers message boxes and records what they said.
 namespace tolvex::test {
@@ -76,8 +79,8 @@ private:
 };
 
 // Sets a combo box's current index as a user's pick (runs the activation handlers).
-void pick(class QComboBox* box, int index);
+void pick(QComboBox* box, int index);
 // Types a text into a line edit as a user (clears it first), Cyrillic included.
-void typeInto(class QLineEdit* edit, const QString& text);
+void typeInto(QLineEdit* edit, const QString& text);
 
 } // namespace tolvex::test
