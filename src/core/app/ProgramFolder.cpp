@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace tolvex {
 
@@ -16,6 +17,18 @@ QString programFolder()
 QString programFile(const QString& name)
 {
     return QDir(programFolder()).filePath(name);
+}
+
+QString findDataFile(const QString& name)
+{
+    const QString local = programFile(name);
+    if (QFileInfo::exists(local))
+        return local;
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral("../share/tolvex/") + name);
+    if (QFileInfo::exists(installed))
+        return QDir::cleanPath(installed);
+    return local;
 }
 
 } // namespace tolvex
