@@ -313,13 +313,4 @@ Outcome rectTubeLength(const TubeChoice& choice, const PerMetreFields& fields)
     return perMetreLength(tube(), rectEntry(choice), rectDescription(choice), fields);
 }
 
-QString builtInTubeMessage(int key)
-{
-    if (key == TubeWeightRefusal)
-        return QStringLiteral("Укажите длину трубы в метрах, чтобы вычислить её вес.");
-    if (key == TubeLengthRefusal)
-        return QStringLiteral("Укажите общий вес трубы в килограммах, чтобы вычислить её длину.");
-    return {};
-}
-
 } // namespace tolvex::calc

@@ -55,8 +55,4 @@ Outcome squareTubeLength(const TubeChoice& choice, const PerMetreFields& fields)
 Outcome rectTubeWeight(const TubeChoice& choice, const PerMetreFields& fields);
 Outcome rectTubeLength(const TubeChoice& choice, const PerMetreFields& fields);
 
-// Built-in texts of the tube refusals (LNG_424, LNG_425), shown while the language
-// file gives none; empty for other keys.
-QString builtInTubeMessage(int key);
-
 } // namespace tolvex::calc

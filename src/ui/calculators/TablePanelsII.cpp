@@ -1,10 +1,18 @@
 #include "TablePanelsII.h"
 
-namespace tolvex {
+#include "HollowSectionPanel.h"
+#include "MetiziPanel.h"
+#include "SizeListPanel.h"
 
-QList<CalculatorPanel*> createTablePanelsII(CalculatorHost&, QWidget*)
+namespace tolvex
 {
-    return {};
+
+QList<CalculatorPanel*> createTablePanelsII(CalculatorHost& host, QWidget* parent)
+{
+    return {createHexagonPanel(host, parent),        createRebarPanel(host, parent),
+            createCheckerPlatePanel(host, parent),   createProfiledSheetPanel(host, parent),
+            new MetiziPanel(host, parent),           createSquareTubePanel(host, parent),
+            createRectangularTubePanel(host, parent)};
 }
 
 } // namespace tolvex

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "CalculatorPanel.h"
+
+class QComboBox;
+class QPlainTextEdit;
+
+namespace tolvex
+{
+
+// Fasteners: bolts with nuts by diameter and length, count → total weight shown in
+// the label RzLabel32.
+class MetiziPanel : public CalculatorPanel
+{
+    Q_OBJECT
+public:
+    MetiziPanel(CalculatorHost& host, QWidget* parent = nullptr);
+    void resetOnOpen() override;
+
+    void diameterChosen(); // ComboBox14Select: the length list follows
+    void bolt();           // RzBitBtn26
+
+private:
+    QComboBox* m_diameter;
+    QComboBox* m_length;
+    NumericEdit* m_count;
+    QLabel* m_result;
+    QPlainTextEdit* m_report;
+};
+
+} // namespace tolvex
