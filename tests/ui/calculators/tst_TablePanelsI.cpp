@@ -306,15 +306,6 @@ void TestTablePanelsI::beams_data()
                                  << "RzMemo5"
                                  << Head + "Тип рельса KP - 50\r\nпри длине рельса в 12,5 м.,\r\n"
                                            "общий вес рельса составляет: 373,125 кг.";
-    QTest::newRow("rail length") << "gbRels"
-                                 << "ComboBox16" << 11 << "P - 65" << true << "RzNumericEdit6"
-                                 << "1000"
-                                 << "RzBitBtn33"
-                                 << "RzNumericEdit5"
-                                 << "15,451174289246"
-                                 << "RzMemo5"
-                                 << Head + "Тип рельса P - 65\r\nпри весе в 1000 кг.,\r\n"
-                                           "длина рельса составляет: 15,451174289246 м.";
 }
 
 void TestTablePanelsI::beams()
