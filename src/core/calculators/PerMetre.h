@@ -17,13 +17,11 @@
 // - what happens without a matching table entry (no selection made);
 // - the message key of the refusal rule in each direction.
 //
-// Example (I-beam):
-//   const PerMetreProduct beam{{"при длине балки в {} м.,", "общий вес балки составляет: {} кг.",
-//                               "при общем весе балки {} кг.,", "общая длина балки составляет: {}
-//                               м."}};
-//   perMetreWeight(beam, 22.7L, "Номер профиля балки 20а", {"6", "0"})
-//   → result "136,2", report "Расчетные данные и результат расчета: \r\n\r\n
-//     Номер профиля балки 20а\r\nпри длине балки в 6 м.,\r\nобщий вес балки составляет: 136,2 кг."
+// Example (the I-beam, see Beams.cpp): with the product IBeam,
+//   perMetreWeight(IBeam, 22.7L, "Номер профиля балки 20а", {"6", "0"})
+// gives the result "136,2" and the report
+//   "Расчетные данные и результат расчета: " CR LF CR LF "Номер профиля балки 20а" CR LF
+//   "при длине балки в 6 м.," CR LF "общий вес балки составляет: 136,2 кг."
 namespace tolvex::calc
 {
 
