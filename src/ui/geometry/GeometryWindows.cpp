@@ -1,12 +1,21 @@
 #include "GeometryWindows.h"
 
+#include "BaseSidesDialog.h"
+#include "TForm6.h"
+#include "TfrmVolume.h"
+
 #include <QString>
 
-namespace tolvex {
-
-QWidget* createGeometryWindow(const QString&)
+namespace tolvex
 {
-    return nullptr;
+
+QWidget* createGeometryWindow(const QString& objectName)
+{
+    if (objectName == QStringLiteral("Form6"))
+        return new TForm6;
+    if (objectName == QStringLiteral("frmVolume"))
+        return new TfrmVolume;
+    return createBaseSidesDialog(objectName);
 }
 
 } // namespace tolvex

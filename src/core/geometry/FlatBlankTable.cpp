@@ -1,0 +1,268 @@
+#include "FlatBlankTable.h"
+
+namespace tolvex::geometry
+{
+
+const std::vector<BlankOuterTab>& blankOuterTabs()
+{
+    static const std::vector<BlankOuterTab> table = {
+        {QStringLiteral("TabSheet14"), QStringLiteral("Треугольник"),
+         QStringLiteral("RzPageControl2")},
+        {QStringLiteral("TabSheet15"), QStringLiteral("Четырёхугольник"),
+         QStringLiteral("RzPageControl3")},
+        {QStringLiteral("TabSheet16"), QStringLiteral("Трапеция"), QString()},
+        {QStringLiteral("TabSheet17"), QStringLiteral("Сектор "), QStringLiteral("RzPageControl4")},
+    };
+    return table;
+}
+
+const std::vector<BlankTab>& blankTabs()
+{
+    static const std::vector<BlankTab> table = {
+        {0, 0, QStringLiteral("TabSheet18"), QStringLiteral("Произвольный"),
+         QStringLiteral("RzRadioGroup1"), QStringLiteral("RzBitBtn1"), QStringLiteral("RzBitBtn2")},
+        {0, 1, QStringLiteral("TabSheet19"), QStringLiteral("Прямоугольный"),
+         QStringLiteral("RzRadioGroup2"), QStringLiteral("RzBitBtn4"), QStringLiteral("RzBitBtn5")},
+        {1, 0, QStringLiteral("TabSheet1"), QStringLiteral("Произвольный"), QString(),
+         QStringLiteral("RzBitBtn6"), QStringLiteral("RzBitBtn7")},
+        {1, 1, QStringLiteral("TabSheet5"), QStringLiteral("Параллелограмм"),
+         QStringLiteral("RzRadioGroup3"), QStringLiteral("RzBitBtn8"), QStringLiteral("RzBitBtn9")},
+        {1, 2, QStringLiteral("TabSheet6"), QStringLiteral("Ромб"), QStringLiteral("RzRadioGroup4"),
+         QStringLiteral("RzBitBtn10"), QStringLiteral("RzBitBtn11")},
+        {2, -1, QStringLiteral("TabSheet16"), QStringLiteral("Трапеция"),
+         QStringLiteral("RzRadioGroup5"), QStringLiteral("RzBitBtn12"),
+         QStringLiteral("RzBitBtn13")},
+        {3, 0, QStringLiteral("TabSheet2"), QStringLiteral("Сектор"), QString(),
+         QStringLiteral("RzBitBtn14"), QStringLiteral("RzBitBtn15")},
+        {3, 1, QStringLiteral("TabSheet3"), QStringLiteral("Кольцо"),
+         QStringLiteral("RzRadioGroup6"), QStringLiteral("RzBitBtn16"),
+         QStringLiteral("RzBitBtn17")},
+        {3, 2, QStringLiteral("TabSheet7"), QStringLiteral("Сегмент"), QString(),
+         QStringLiteral("RzBitBtn18"), QStringLiteral("RzBitBtn19")},
+        {3, 3, QStringLiteral("TabSheet8"), QStringLiteral("Сектор кольцевой"), QString(),
+         QStringLiteral("RzBitBtn20"), QStringLiteral("RzBitBtn21")},
+    };
+    return table;
+}
+
+namespace
+{
+
+BlankInput in(const char16_t* caption, int label, int field)
+{
+    return {QString::fromUtf16(caption), QStringLiteral("Label%1").arg(label),
+            QStringLiteral("RzNumericEdit%1").arg(field)};
+}
+
+BlankInput thickness(int label, int field)
+{
+    return in(u"Толщина металла:", label, field);
+}
+
+QString line(int label)
+{
+    return QStringLiteral("Label%1").arg(label);
+}
+
+QString sketch(const char* name)
+{
+    return QStringLiteral(":/drawings/") + QLatin1String(name) + QStringLiteral(".svg");
+}
+
+} // namespace
+
+const std::vector<BlankVariant>& blankVariants()
+{
+    static const std::vector<BlankVariant> table = {
+        {Blank::TreugProizv1,
+         QStringLiteral("treug_proizv1"),
+         0,
+         QStringLiteral("По основанию и высоте треугольника"),
+         {in(u"Высота, h:", 2, 1), in(u"Основание, a:", 3, 2), thickness(4, 3)},
+         line(5),
+         line(6),
+         QStringLiteral("RzPanel2"),
+         sketch("blank_triangle_base_height")},
+        {Blank::TreugProizv2,
+         QStringLiteral("treug_proizv2"),
+         0,
+         QStringLiteral("По двум сторонам и углу между ними"),
+         {in(u"Сторона, а:", 7, 4), in(u"Сторона, b:", 8, 5), in(u"Угол (град):", 9, 6),
+          thickness(17, 7)},
+         line(10),
+         line(11),
+         QStringLiteral("RzPanel3"),
+         sketch("blank_triangle_two_sides_angle")},
+        {Blank::TreugProizv3,
+         QStringLiteral("treug_proizv3"),
+         0,
+         QStringLiteral("По трем сторонам"),
+         {in(u"Сторона, а:", 12, 8), in(u"Сторона, b:", 13, 9), in(u"Сторона, с:", 14, 10),
+          thickness(18, 11)},
+         line(15),
+         line(16),
+         QStringLiteral("RzPanel4"),
+         sketch("blank_triangle_three_sides")},
+        {Blank::TreugPrjm1,
+         QStringLiteral("treug_prjm1"),
+         1,
+         QStringLiteral("По двум катетам"),
+         {in(u"Сторона, а:", 19, 12), in(u"Сторона, b:", 20, 13), thickness(21, 14)},
+         line(22),
+         line(23),
+         QStringLiteral("RzPanel5"),
+         sketch("blank_right_triangle_legs")},
+        {Blank::TreugPrjm2,
+         QStringLiteral("treug_prjm2"),
+         1,
+         QStringLiteral("По гипотенузе и высоте"),
+         {in(u"Сторона, а:", 24, 15), in(u"Высота, h:", 25, 16), thickness(26, 17)},
+         line(27),
+         line(28),
+         QStringLiteral("RzPanel6"),
+         sketch("blank_right_triangle_hypotenuse")},
+        {Blank::ChetProizv,
+         QStringLiteral("chet_proizv"),
+         2,
+         QString(),
+         {in(u"Диагональ, d1:", 29, 18), in(u"Диагональ, d2:", 30, 19),
+          in(u"Угол м/ду ними:", 31, 20), thickness(32, 21)},
+         line(33),
+         line(34),
+         QStringLiteral("RzPanel7"),
+         sketch("blank_quadrilateral")},
+        {Blank::ChetParal1,
+         QStringLiteral("chet_paral1"),
+         3,
+         QStringLiteral("По основанию и высоте"),
+         {in(u"Сторона, а:", 35, 22), in(u"Высота, h:", 36, 23), thickness(38, 24)},
+         line(37),
+         line(39),
+         QStringLiteral("RzPanel8"),
+         sketch("blank_parallelogram_side_height")},
+        {Blank::ChetParal2,
+         QStringLiteral("chet_paral2"),
+         3,
+         QStringLiteral("По сторонам и углу"),
+         {in(u"Сторона, а:", 40, 25), in(u"Сторона, b:", 41, 26), in(u"Угол:", 42, 27),
+          thickness(43, 28)},
+         line(44),
+         line(45),
+         QStringLiteral("RzPanel9"),
+         sketch("blank_parallelogram_sides_angle")},
+        {Blank::ChetParal3,
+         QStringLiteral("chet_paral3"),
+         3,
+         QStringLiteral("По диагоналям и углу"),
+         {in(u"Диагональ, d1:", 46, 29), in(u"Диагональ, d2:", 47, 30), in(u"Угол:", 48, 31),
+          thickness(49, 32)},
+         line(50),
+         line(51),
+         QStringLiteral("RzPanel10"),
+         sketch("blank_parallelogram_diagonals")},
+        {Blank::ChetRomb1,
+         QStringLiteral("chet_romb1"),
+         4,
+         QStringLiteral("По стороне и высоте"),
+         {in(u"Сторона , а:", 53, 33), in(u"Высота, h:", 52, 34), thickness(54, 35)},
+         line(55),
+         line(56),
+         QStringLiteral("RzPanel11"),
+         sketch("blank_rhombus_side_height")},
+        {Blank::ChetRomb2,
+         QStringLiteral("chet_romb2"),
+         4,
+         QStringLiteral("По стороне и углу"),
+         {in(u"Сторона , а:", 58, 36), in(u"Угол:", 59, 37), thickness(57, 38)},
+         line(60),
+         line(61),
+         QStringLiteral("RzPanel12"),
+         sketch("blank_rhombus_side_angle")},
+        {Blank::ChetRomb3,
+         QStringLiteral("chet_romb3"),
+         4,
+         QStringLiteral("По диагоналям"),
+         {in(u"Диагональ, d1:", 62, 39), in(u"Диагональ, d2:", 63, 40), thickness(64, 41)},
+         line(65),
+         line(66),
+         QStringLiteral("RzPanel13"),
+         sketch("blank_rhombus_diagonals")},
+        {Blank::Trap1,
+         QStringLiteral("trap1"),
+         5,
+         QStringLiteral("По двум основаниям и высоте"),
+         {in(u"Основание, а:", 67, 42), in(u"Основание, b:", 68, 43), in(u"Высота, h:", 69, 44),
+          thickness(70, 45)},
+         line(71),
+         line(72),
+         QStringLiteral("RzPanel14"),
+         sketch("blank_trapezium_bases")},
+        {Blank::Trap2,
+         QStringLiteral("trap2"),
+         5,
+         QStringLiteral("По средней линии и высоте"),
+         {in(u"Ср.линия, l:", 73, 46), in(u"Высота, h:", 74, 47), thickness(75, 48)},
+         line(76),
+         line(77),
+         QStringLiteral("RzPanel15"),
+         sketch("blank_trapezium_midline")},
+        {Blank::Sektor,
+         QStringLiteral("sektor"),
+         6,
+         QString(),
+         {in(u"Радиус, R:", 80, 49), in(u"Угол:", 81, 50), thickness(82, 51)},
+         line(83),
+         line(84),
+         QStringLiteral("RzPanel16"),
+         sketch("blank_sector")},
+        {Blank::Kolco1,
+         QStringLiteral("Kolco1"),
+         7,
+         QStringLiteral("По двум радиусам"),
+         {in(u"Радиус, r:", 96, 52), in(u"Радиус, R:", 97, 53), thickness(98, 54)},
+         line(99),
+         line(100),
+         QStringLiteral("RzPanel17"),
+         sketch("blank_ring_radii")},
+        {Blank::Kolco2,
+         QStringLiteral("Kolco2"),
+         7,
+         QStringLiteral("По двум диаметрам"),
+         {in(u"Диаметр, d:", 101, 55), in(u"Диаметр, D:", 102, 56), thickness(103, 57)},
+         line(104),
+         line(105),
+         QStringLiteral("RzPanel18"),
+         sketch("blank_ring_diameters")},
+        {Blank::Kolco3,
+         QStringLiteral("Kolco3"),
+         7,
+         QStringLiteral("По диаметру и ширине кольца"),
+         {in(u"Диаметр, D:", 106, 58), in(u"Ширина, S:", 107, 59), thickness(108, 60)},
+         line(109),
+         line(110),
+         QStringLiteral("RzPanel19"),
+         sketch("blank_ring_width")},
+        {Blank::Segment,
+         QStringLiteral("segment"),
+         8,
+         QString(),
+         {in(u"Радиус, R:", 85, 61), in(u"Угол:", 86, 62), thickness(87, 63)},
+         line(88),
+         line(89),
+         QStringLiteral("RzPanel20"),
+         sketch("blank_segment")},
+        {Blank::SektorKolc,
+         QStringLiteral("sektor_kolc"),
+         9,
+         QString(),
+         {in(u"Радиус, r:", 90, 64), in(u"Радиус, R:", 91, 65), in(u"Угол:", 92, 66),
+          thickness(93, 67)},
+         line(94),
+         line(95),
+         QStringLiteral("RzPanel21"),
+         sketch("blank_annular_sector")},
+    };
+    return table;
+}
+
+} // namespace tolvex::geometry

@@ -1,0 +1,93 @@
+#include "BlankVariantPanel.h"
+
+#include "SketchView.h"
+#include "common/NumericEdit.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tolvex
+{
+
+namespace
+{
+
+QLabel* resultLine(const QString& name, QWidget* parent)
+{
+    auto* line = new QLabel(parent);
+    line->setObjectName(name);
+    QFont bold = line->font();
+    bold.setBold(true);
+    line->setFont(bold);
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return line;
+}
+
+} // namespace
+
+BlankVariantPanel::BlankVariantPanel(const geometry::BlankVariant& variant, QWidget* parent)
+    : QFrame(parent), m_variant(variant),
+      m_sketch(new SketchView(variant.panelName + QStringLiteral("Sketch"), variant.sketch,
+                              QSize(180, 127), this)),
+      m_area(resultLine(variant.areaLine, this)), m_weight(resultLine(variant.weightLine, this))
+{
+    setObjectName(variant.panelName);
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(4);
+    int row = 0;
+    for (const geometry::BlankInput& in : variant.inputs) {
+        auto* caption = new QLabel(in.caption, this);
+        caption->setObjectName(in.labelName);
+        auto* field = new NumericEdit(in.fieldName, this);
+        field->setFixedWidth(64);
+        caption->setBuddy(field);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(field, row, 1);
+        m_fields << field;
+        ++row;
+    }
+    grid->setRowStretch(row, 1);
+
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(0, 0, 0, 0);
+    top->addLayout(grid);
+    top->addSpacing(6);
+    top->addWidget(m_sketch, 1, Qt::AlignTop | Qt::AlignRight);
+
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(3);
+    box->addLayout(top);
+    box->addWidget(m_area);
+    box->addWidget(m_weight);
+}
+
+QStringList BlankVariantPanel::fieldTexts() const
+{
+    QStringList texts;
+    for (NumericEdit* field : m_fields) {
+        if (field->text().isEmpty())
+            field->setText(QStringLiteral("0"));
+        texts << field->text();
+    }
+    return texts;
+}
+
+void BlankVariantPanel::setLines(const geometry::BlankLines& lines)
+{
+    m_area->setText(lines.area);
+    m_weight->setText(lines.weight);
+}
+
+void BlankVariantPanel::clear()
+{
+    for (NumericEdit* field : m_fields)
+        field->setText(QStringLiteral("0"));
+    m_area->clear();
+    m_weight->clear();
+}
+
+} // namespace tolvex

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+namespace tolvex
+{
+
+class WindowMaterialBox;
+
+// What the flat-blank and solids windows share: a fixed-size top-level window
+// with minimise and close buttons, centred on the screen when first shown, that
+// runs its Clear whenever it is closed (closing only hides it), and its own
+// material box with the window density.
+class GeometryWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    GeometryWindow(const QString& objectName, const QString& caption, QSize clientSize,
+                   QWidget* parent = nullptr);
+
+    virtual void Clear() = 0;
+    double density() const;
+    WindowMaterialBox* materialBox() const { return m_materials; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // Shows the window (centred the first time), raised and active.
+    void present();
+
+private:
+    WindowMaterialBox* m_materials;
+    bool m_centred = false;
+};
+
+} // namespace tolvex

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QSvgRenderer;
+
+namespace tolvex
+{
+
+// A sketch: an SVG drawing from the resources, scaled to the widget with its
+// proportions kept and centred. It prefers `size` and may shrink to three quarters
+// of it where its page is narrow.
+class SketchView : public QWidget
+{
+    Q_OBJECT
+public:
+    SketchView(const QString& objectName, const QString& resourcePath, QSize size,
+               QWidget* parent = nullptr);
+    QString resourcePath() const { return m_path; }
+    bool isValid() const; // the drawing was found and parsed
+    QSize sizeHint() const override { return m_size; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_path;
+    QSize m_size;
+    QSvgRenderer* m_renderer;
+};
+
+} // namespace tolvex

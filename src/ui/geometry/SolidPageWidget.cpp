@@ -1,0 +1,65 @@
+#include "SolidPageWidget.h"
+
+#include "SketchView.h"
+#include "common/NumericEdit.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace tolvex
+{
+
+SolidPageWidget::SolidPageWidget(const geometry::SolidPage& page, QWidget* parent)
+    : QWidget(parent), m_page(page), m_grid(new QGridLayout),
+      m_sketch(new SketchView(page.sheetName + QStringLiteral("Sketch"), page.sketch,
+                              QSize(240, 212), this))
+{
+    setObjectName(page.sheetName);
+    m_grid->setContentsMargins(0, 0, 0, 0);
+    m_grid->setVerticalSpacing(5);
+    m_grid->setHorizontalSpacing(4);
+    int row = 0;
+    for (const geometry::SolidInput& in : page.inputs) {
+        auto* caption = new QLabel(in.caption, this);
+        caption->setObjectName(in.labelName);
+        auto* field = new NumericEdit(in.fieldName, this);
+        field->setFixedWidth(64);
+        caption->setBuddy(field);
+        m_grid->addWidget(caption, row, 0);
+        m_grid->addWidget(field, row, 1);
+        m_fields << field;
+        ++row;
+    }
+    m_grid->setRowStretch(row, 1);
+
+    auto* box = new QHBoxLayout(this);
+    box->setContentsMargins(6, 6, 6, 6);
+    box->addLayout(m_grid);
+    box->addSpacing(8);
+    box->addWidget(m_sketch, 1, Qt::AlignTop | Qt::AlignRight);
+}
+
+void SolidPageWidget::addBeside(int row, QWidget* widget)
+{
+    m_grid->addWidget(widget, row, 2);
+}
+
+QStringList SolidPageWidget::fieldTexts() const
+{
+    QStringList texts;
+    for (NumericEdit* field : m_fields) {
+        if (field->text().isEmpty())
+            field->setText(QStringLiteral("0"));
+        texts << field->text();
+    }
+    return texts;
+}
+
+void SolidPageWidget::clear()
+{
+    for (NumericEdit* field : m_fields)
+        field->setText(QStringLiteral("0"));
+}
+
+} // namespace tolvex
