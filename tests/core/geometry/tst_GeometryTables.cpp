@@ -1,5 +1,6 @@
 // The geometry windows' layout tables and their window density.
 #include "geometry/FlatBlankTable.h"
+#include "geometry/GeometryNumbers.h"
 #include "geometry/SolidTable.h"
 #include "geometry/WindowDensity.h"
 #include "materials/MaterialCatalogue.h"
@@ -23,6 +24,8 @@ private slots:
     void densityByMaterialAndAlloy();
     void densityTyped_data();
     void densityTyped();
+    void wholeNumbers_data();
+    void wholeNumbers();
 };
 
 void tst_GeometryTables::blankCounts()
@@ -193,6 +196,25 @@ void tst_GeometryTables::densityTyped()
     QCOMPARE(d.typeText(text), accepted);
     QTEST(d.density(), "density");
     QVERIFY(d.alloyBoxVisible()); // typing does not hide it
+}
+
+void tst_GeometryTables::wholeNumbers_data()
+{
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<QString>("grouped");
+    QTest::newRow("small") << qint64(400) << "400";
+    QTest::newRow("thousands") << qint64(10000) << "10\u00a0000";
+    QTest::newRow("negative in parentheses") << qint64(-1500) << "(1\u00a0500)";
+    QTest::newRow("zero") << qint64(0) << "0";
+}
+
+void tst_GeometryTables::wholeNumbers()
+{
+    QFETCH(qint64, value);
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    QTEST(groupedWhole(value, russian), "grouped");
+    QCOMPARE(readWhole(groupedWhole(value, russian), russian), value);
+    QCOMPARE(readWhole(QString::number(value), russian), value);
 }
 
 QTEST_GUILESS_MAIN(tst_GeometryTables)

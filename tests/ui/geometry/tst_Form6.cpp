@@ -5,6 +5,7 @@
 #include "common/NumericEdit.h"
 #include "common/RadioGroup.h"
 #include "geometry/FlatBlankTable.h"
+#include "geometry/SketchView.h"
 #include "geometry/TForm6.h"
 
 #include <QAction>
@@ -36,6 +37,7 @@ private slots:
     void englishLines();
     void menuEntryPoints_data();
     void menuEntryPoints();
+    void mainMenuItem();
     void badInput_data();
     void badInput();
     void nothingClipped();
@@ -120,6 +122,11 @@ void tst_Form6::createdCleared()
     QCOMPARE(get<QComboBox>(QStringLiteral("RzComboBox1"))->count(), 52);
     QCOMPARE(get<QComboBox>(QStringLiteral("RzComboBox2"))->count(), 126);
     QCOMPARE(m_window->density(), 0.0);
+    // Every variant's sketch is in the resources.
+    const auto sketches = m_window->findChildren<SketchView*>();
+    QCOMPARE(sketches.size(), 20);
+    for (SketchView* sketch : sketches)
+        QVERIFY2(sketch->isValid(), qPrintable(sketch->resourcePath()));
 }
 
 void tst_Form6::triangleExample()
@@ -189,6 +196,14 @@ void tst_Form6::emptyMaterialGivesZero()
     auto* box = get<QComboBox>(QStringLiteral("RzComboBox1"));
     typeInto(box->lineEdit(), QStringLiteral("8,5"));
     QCOMPARE(m_window->density(), 8.5);
+    {
+        ModalWatcher watcher; // a text that is no number: the error box, density kept
+        box->lineEdit()->end(false);
+        QTest::keyClick(box->lineEdit(), Qt::Key_X); // "8,5x"
+        QCOMPARE(watcher.seen().size(), 1);
+        QCOMPARE(watcher.seen().front().caption, QStringLiteral("Error"));
+        QCOMPARE(m_window->density(), 8.5);
+    }
     typeInto(box->lineEdit(), QString());
     QCOMPARE(m_window->density(), 0.0);
     computeTriangle();
@@ -245,6 +260,17 @@ void tst_Form6::menuEntryPoints()
     // "Общее меню" leaves the tabs as they are.
     m_window->showPage(-1, -1);
     QVERIFY(get<QWidget>(sheet)->isVisible());
+}
+
+void tst_Form6::mainMenuItem()
+{
+    m_window->close();
+    auto* item = m_program->main()->findChild<QAction*>(QStringLiteral("N51"));
+    QVERIFY(item);
+    item->trigger(); // "Сектор" > "Сектор кольцевой"
+    QVERIFY(m_window->isVisible());
+    QVERIFY(get<QWidget>(QStringLiteral("TabSheet8"))->isVisible());
+    QVERIFY(get<QWidget>(QStringLiteral("RzPanel21"))->isVisible());
 }
 
 void tst_Form6::badInput_data()

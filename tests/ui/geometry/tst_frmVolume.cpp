@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 #include "common/NumericEdit.h"
 #include "geometry/BaseSidesDialog.h"
+#include "geometry/SketchView.h"
 #include "geometry/SolidTable.h"
 #include "geometry/TfrmVolume.h"
 #include "geometry/WholeNumberEdit.h"
@@ -104,6 +105,9 @@ void tst_frmVolume::created()
         QCOMPARE(field->text(), QStringLiteral("0"));
     QCOMPARE(get<QLabel>(QStringLiteral("Label4"))->text(),
              QStringLiteral("Объём тела составляет, куб.м: "));
+    for (SketchView* sketch : m_window->findChildren<SketchView*>())
+        QVERIFY2(sketch->isValid(), qPrintable(sketch->resourcePath()));
+    QCOMPARE(m_window->findChildren<SketchView*>().size(), 12);
     QVERIFY(m_program->window(QStringLiteral("frmSquareCalc"))->isHidden());
     QCOMPARE(m_program->window(QStringLiteral("frmPerimetrCalc"))->windowTitle(),
              QStringLiteral("Вычисление периметра основания"));
