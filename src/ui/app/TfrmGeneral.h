@@ -59,6 +59,9 @@ public:
     void chooseRussian();
     void chooseEnglish();
     void Languard();
+    // Start-up, once every window exists: applies the language whose item alone is
+    // checked and restores the saved material against the lists of that language.
+    void applyLanguageAtStart();
     QString currentLanguageFile() const { return m_languageFile; }
     void setMessageText(int key, const QString& text) { m_messages[key] = text; }
     // Refills the material and alloy boxes with translated texts (in catalogue order);
