@@ -2,8 +2,10 @@
 #include "app/LanguageKeys.h"
 #include "materials/MaterialCatalogue.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tolvex::language;
@@ -18,6 +20,7 @@ private slots:
     void spotTargets_data();
     void spotTargets();
     void listAndMessageKeys();
+    void russianFileRestoresBuiltInTexts_data();
     void russianFileRestoresBuiltInTexts();
     void englishFileIsComplete();
     void englishNamesKeepTheirDensities();
@@ -49,6 +52,30 @@ double writtenDensity(const QString& text, bool last)
     bool ok = false;
     const double v = rest.toDouble(&ok);
     return ok ? v : -1;
+}
+
+// The same text in the Windows-1251 code page (the characters the Russian file uses).
+QByteArray toWindows1251(const QString& text)
+{
+    QByteArray out;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            out += char(u);
+        else if (u >= 0x0410 && u <= 0x044F)
+            out += char(0xC0 + (u - 0x0410));
+        else if (u == 0x0451)
+            out += char(0xB8);
+        else if (u == 0x0401)
+            out += char(0xA8);
+        else if (u == 0x00AB)
+            out += char(0xAB);
+        else if (u == 0x00BB)
+            out += char(0xBB);
+        else
+            return {}; // not representable: the test fails visibly
+    }
+    return out;
 }
 
 } // namespace
@@ -188,9 +215,29 @@ void TestLanguageKeys::listAndMessageKeys()
     QCOMPARE(builtInMessage(419), QStringLiteral("Введите значение, отличное от нуля."));
 }
 
+void TestLanguageKeys::russianFileRestoresBuiltInTexts_data()
+{
+    QTest::addColumn<bool>("windows1251");
+    QTest::newRow("utf-8, as shipped") << false;
+    QTest::newRow("windows-1251") << true;
+}
+
 void TestLanguageKeys::russianFileRestoresBuiltInTexts()
 {
-    const LanguagePlan plan = readLanguageFile(shipped("russian.lng"));
+    QFETCH(bool, windows1251);
+    QString path = shipped("russian.lng");
+    QTemporaryDir dir;
+    if (windows1251) {
+        QFile in(path);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QByteArray bytes = toWindows1251(QString::fromUtf8(in.readAll()));
+        QVERIFY(!bytes.isEmpty());
+        path = dir.filePath(QStringLiteral("russian.lng"));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    const LanguagePlan plan = readLanguageFile(path);
     QVERIFY(plan.fileExists);
     const auto& table = formTargets();
     QCOMPARE(plan.form.size(), qsizetype(table.size()));
