@@ -280,7 +280,8 @@ void LanguageTest::startInCheckedLanguage()
     ProgramFolder folder;
     folder.addLanguageFiles();
     folder.write(QStringLiteral("tolvex.ini"),
-                 "[Language]\r\nrussian=0\r\nenglish=1\r\n[Network]\r\nEmail=1\r\n");
+                 "[Language]\r\nrussian=0\r\nenglish=1\r\n[Network]\r\nEmail=1\r\n"
+                 "[Preferens]\r\nSpisok_material=Structural steel - 7.85\r\n");
     RunningProgram p;
     TfrmGeneral* main = mainWindow(p);
     QVERIFY(main->englishItem()->isChecked());
@@ -288,6 +289,18 @@ void LanguageTest::startInCheckedLanguage()
     QCOMPARE(main->messageText(419), QStringLiteral("Enter a value other than zero."));
     QCOMPARE(p.find<QComboBox>("frmGeneral", "RzComboBox1")->itemText(0),
              QStringLiteral("Aluminium - 2.6889"));
+
+    // Once every window exists: all of them in English, and the saved English
+    // material found again in the English list, with its density.
+    main->applyLanguageAtStart();
+    QCOMPARE(p.window(QStringLiteral("Form6"))->windowTitle(),
+             QStringLiteral("Flat blanks: area and weight"));
+    QCOMPARE(p.window(QStringLiteral("frmVolume"))->windowTitle(), QStringLiteral("Solids"));
+    QCOMPARE(p.find<QComboBox>("frmGeneral", "RzComboBox1")->currentText(),
+             QStringLiteral("Structural steel - 7.85"));
+    QCOMPARE(double(main->density()), 7.85);
+    QVERIFY(main->englishItem()->isChecked());
+    QVERIFY(!main->russianItem()->isChecked());
 }
 
 QTEST_MAIN(LanguageTest)
