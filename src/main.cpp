@@ -2,9 +2,10 @@
 
 #include <QApplication>
 
-// tolvex [--screenshot FILE.png] [--window NAME]
+// tolvex [--screenshot FILE.png] [--window NAME] [--group NAME]
 //   --screenshot: start, save a picture of the main window (or of NAME) and quit.
 //   --window: show the window with that objectName as well.
+//   --group: open that group of the main window (gbProkat, gbTruba …) at start.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);

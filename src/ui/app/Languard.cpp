@@ -249,7 +249,8 @@ void TfrmGeneral::Languard()
 void TfrmGeneral::applyLanguageAtStart()
 {
     setMarks(m_miRUS, m_miENG, {m_miRUS->isChecked(), m_miENG->isChecked()});
-    if (m_miRUS->isChecked() == m_miENG->isChecked())
+    // Only a language the user chose (marked in tolvex.ini) is applied at start.
+    if (!m_settingsRestored || m_miRUS->isChecked() == m_miENG->isChecked())
         return;
     Languard();
     // The saved material is looked up again in the lists of the applied language.

@@ -552,15 +552,13 @@ void TfrmGeneral::creationStep()
 {
     const Configuration config = Configuration::forProgram();
     const Configuration::Startup saved = config.readStartup();
+    m_settingsRestored = saved.fileExisted;
     if (saved.fileExisted) {
         m_miRUS->setChecked(saved.russian);
         m_miENG->setChecked(saved.english);
         m_materials->restore(saved.material);
     }
     m_email = config.initialiseEmail();
-    // The language the user chose last time comes back with its texts.
-    if (saved.fileExisted && (saved.russian != saved.english))
-        Languard();
 }
 
 long double TfrmGeneral::density() const

@@ -106,6 +106,7 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QString m_languageFile;
     QString m_email;
+    bool m_settingsRestored = false; // tolvex.ini existed at start
     QHash<int, QString> m_messages;
     std::function<bool()> m_onlineTest;
 };

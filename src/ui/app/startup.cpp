@@ -4,6 +4,7 @@
 #include "TfrmGeneral.h"
 #include "geometry/GeometryWindows.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -78,13 +79,13 @@ QList<QPointer<QWidget>>& created()
 
 QTranslator* qtTranslator = nullptr;
 
-QWidget* createWindow(const WindowSpec& spec)
+QWidget* createWindow(const WindowSpec& entry)
 {
-    const QString name = QLatin1String(spec.objectName);
+    const QString name = QLatin1String(entry.objectName);
     if (QWidget* w = createGeometryWindow(name))
         return w;
-    return new SecondaryWindow(QLatin1String(spec.className), name,
-                               QString::fromUtf8(spec.caption));
+    return new SecondaryWindow(QLatin1String(entry.className), name,
+                               QString::fromUtf8(entry.caption));
 }
 
 void saveScreenshot(const QString& windowName, const QString& file)
@@ -128,27 +129,35 @@ void startApplication(const QStringList& args)
 
     QString screenshot;
     QString windowName = QStringLiteral("frmGeneral");
+    QString group;
     for (int i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == QStringLiteral("--screenshot"))
             screenshot = args[i + 1];
         else if (args[i] == QStringLiteral("--window"))
             windowName = args[i + 1];
+        else if (args[i] == QStringLiteral("--group"))
+            group = args[i + 1];
     }
 
     TfrmGeneral* main = nullptr;
-    for (const WindowSpec& spec : Windows) {
+    for (const WindowSpec& entry : Windows) {
         if (!main) {
             main = new TfrmGeneral;
             created().append(main);
             main->creationStep();
             continue;
         }
-        created().append(createWindow(spec));
+        created().append(createWindow(entry));
     }
+    // The language the user chose last time comes back with its texts, once every
+    // window it writes into exists.
+    main->applyLanguageAtStart();
     if (!screenshot.isEmpty())
         main->setOnlineTest([] { return false; });
     main->move(main->screen()->availableGeometry().center() - main->rect().center());
     main->show();
+    if (auto* button = main->findChild<QAbstractButton*>(group); button && !group.isEmpty())
+        button->click();
 
     if (windowName != QStringLiteral("frmGeneral")) {
         if (QWidget* w = findWindow(windowName)) {

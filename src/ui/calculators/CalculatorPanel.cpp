@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tolvex {
@@ -95,10 +96,15 @@ QPlainTextEdit* CalculatorPanel::addReport(const QString& memoName, const QStrin
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_body->addWidget(memo, 1);
 
+    // The bottom row: a small glyph-only preview button, "Печать результатов" and,
+    // on some panels, "Эскиз" sized to its caption.
     auto* row = new QHBoxLayout;
-    auto* preview = new QPushButton(QStringLiteral("Просмотр"), this);
+    row->setSpacing(3);
+    auto* preview = new QPushButton(this);
     preview->setObjectName(previewName);
+    preview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     preview->setToolTip(QStringLiteral("Предварительный просмотр результатов"));
+    preview->setFixedWidth(28);
     auto* print = new QPushButton(QStringLiteral("Печать результатов"), this);
     print->setObjectName(printName);
     row->addWidget(preview);
@@ -107,6 +113,7 @@ QPlainTextEdit* CalculatorPanel::addReport(const QString& memoName, const QStrin
         auto* sketch = new QPushButton(QStringLiteral("Эскиз"), this);
         sketch->setObjectName(sketchName);
         sketch->setVisible(sketchVisible);
+        sketch->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
         row->addWidget(sketch);
     }
     m_body->addLayout(row);

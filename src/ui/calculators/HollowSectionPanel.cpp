@@ -46,7 +46,6 @@ HollowSectionPanel::HollowSectionPanel(CalculatorHost& host, const Description& 
     QPushButton* weightButton = addEqualsButton(grid, row++, d.weightButton, WeightHint);
     m_report = addReport(d.memo, d.preview, d.print, d.sketch, true);
     connectSketch(this, d.sketch, d.sketchWindow);
-    compactButtons(this, {d.preview, d.sketch});
 
     connect(weightButton, &QPushButton::clicked, this, &HollowSectionPanel::computeWeight);
     connect(lengthButton, &QPushButton::clicked, this, &HollowSectionPanel::computeLength);

@@ -42,7 +42,6 @@ SizeListPanel::SizeListPanel(CalculatorHost& host, const Description& d, QWidget
     m_report = addReport(d.memo, d.preview, d.print, d.sketch, !d.sketchWindow.isEmpty());
     if (!d.sketchWindow.isEmpty()) {
         connectSketch(this, d.sketch, d.sketchWindow);
-        compactButtons(this, {d.preview, d.sketch});
     }
 
     if (d.focusAfterChoice)

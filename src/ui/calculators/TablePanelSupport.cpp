@@ -108,13 +108,6 @@ void connectSketch(QWidget* panel, const QString& buttonName, const QString& win
     });
 }
 
-void compactButtons(QWidget* panel, const QStringList& names)
-{
-    for (const QString& name : names)
-        if (auto* button = panel->findChild<QPushButton*>(name))
-            button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 14);
-}
-
 void makeTitleInformative(QLabel* title, CalculatorHost& host, const QString& text)
 {
     title->setCursor(Qt::PointingHandCursor);

@@ -35,10 +35,6 @@ void emptyText(QComboBox* list);
 // as a modal window.
 void connectSketch(QWidget* panel, const QString& buttonName, const QString& windowName);
 
-// Lets the named buttons of a panel shrink to their text, so that the preview, print
-// and sketch buttons fit side by side in the narrow calculator area.
-void compactButtons(QWidget* panel, const QStringList& names);
-
 // A click on a title label shows an information box (caption "Information") with
 // `text`, owned by the host's window.
 void makeTitleInformative(QLabel* title, CalculatorHost& host, const QString& text);

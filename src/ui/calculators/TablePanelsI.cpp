@@ -1,6 +1,5 @@
 #include "TablePanelsI.h"
 
-#include "PreviewGlyph.h"
 #include "SizeListPanel.h"
 #include "TrubaPanel.h"
 #include "UgolokPanel.h"
@@ -17,16 +16,14 @@ namespace
 
 const QString WeightCaption = QStringLiteral("Общий вес, кг");
 
-// The list's hint and, when given, the sketch button, shown beside a glyph-only preview
-// button (the drawings come with the profile drawings; until then it does nothing).
+// The list's hint and, when given, the visible sketch button (the drawings come with
+// the profile drawings; until then it does nothing).
 SizeListPanel* finish(SizeListPanel* panel, const SizeListPanel::Description& d,
                       const QString& hint, bool sketchVisible)
 {
     panel->findChild<QComboBox*>(d.list.name)->setToolTip(hint);
-    if (sketchVisible) {
+    if (sketchVisible)
         panel->findChild<QPushButton*>(d.sketch)->setVisible(true);
-        makePreviewGlyph(panel, d.preview);
-    }
     return panel;
 }
 
@@ -58,7 +55,11 @@ SizeListPanel* createDvutavrPanel(CalculatorHost& host, QWidget* parent)
     // Its sketch does nothing and stays hidden; its preview button has a caption.
     SizeListPanel* panel = finish(new SizeListPanel(host, d, parent), d,
                                   QStringLiteral("Выберите номер профиля балки"), false);
-    panel->findChild<QPushButton*>(d.preview)->setText(QStringLiteral("Предпросмотр"));
+    auto* preview = panel->findChild<QPushButton*>(d.preview);
+    preview->setIcon(QIcon());
+    preview->setText(QStringLiteral("Предпросмотр"));
+    preview->setMinimumWidth(0);
+    preview->setMaximumWidth(QWIDGETSIZE_MAX);
     return panel;
 }
 

@@ -1,6 +1,5 @@
 #include "UgolokPanel.h"
 
-#include "PreviewGlyph.h"
 #include "TablePanelSupport.h"
 #include "common/NumericEdit.h"
 #include "common/RadioGroup.h"
@@ -59,7 +58,6 @@ UgolokPanel::UgolokPanel(CalculatorHost& host, QWidget* parent)
     // The sketch (the equal-leg angle drawing) comes with the profile drawings.
     m_report = addReport(QStringLiteral("RzMemo10"), QStringLiteral("RzBitBtn50"),
                          QStringLiteral("RzBitBtn48"), QStringLiteral("RzBitBtn49"), true);
-    makePreviewGlyph(this, QStringLiteral("RzBitBtn50"));
 
     connect(m_type, &RadioGroup::clicked, this, &UgolokPanel::RadioGroup4Click);
     connect(m_width, &QComboBox::activated, this, &UgolokPanel::ComboBox12Click);

@@ -4,6 +4,8 @@
 
 #include <QCloseEvent>
 #include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace tolvex
 {
@@ -49,6 +51,22 @@ void GeometryWindow::present()
     show();
     raise();
     activateWindow();
+}
+
+QTabWidget* GeometryWindow::addOuterPage(QTabWidget* outer, const QString& sheetName,
+                                         const QString& innerControl, const QString& caption)
+{
+    if (innerControl.isEmpty())
+        return nullptr;
+    auto* sheet = new QWidget;
+    sheet->setObjectName(sheetName);
+    auto* inner = new QTabWidget(sheet);
+    inner->setObjectName(innerControl);
+    auto* l = new QVBoxLayout(sheet);
+    l->setContentsMargins(2, 2, 2, 2);
+    l->addWidget(inner);
+    outer->addTab(sheet, caption);
+    return inner;
 }
 
 } // namespace tolvex

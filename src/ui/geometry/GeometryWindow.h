@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QTabWidget;
+
 namespace tolvex
 {
 
@@ -23,6 +25,10 @@ public:
     WindowMaterialBox* materialBox() const { return m_materials; }
 
 protected:
+    // Adds a page to the outer page control; when `innerControl` is named, the page
+    // holds an inner page control of that name, which is returned (else nullptr).
+    static QTabWidget* addOuterPage(QTabWidget* outer, const QString& sheetName,
+                                    const QString& innerControl, const QString& caption);
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Shows the window (centred the first time), raised and active.

@@ -24,18 +24,7 @@ TForm6::TForm6(QWidget* parent)
 {
     m_outer->setObjectName(QStringLiteral("RzPageControl1"));
     for (const BlankOuterTab& outer : blankOuterTabs()) {
-        QTabWidget* inner = nullptr;
-        if (!outer.innerControl.isEmpty()) {
-            auto* sheet = new QWidget;
-            sheet->setObjectName(outer.sheetName);
-            inner = new QTabWidget(sheet);
-            inner->setObjectName(outer.innerControl);
-            auto* l = new QVBoxLayout(sheet);
-            l->setContentsMargins(2, 2, 2, 2);
-            l->addWidget(inner);
-            m_outer->addTab(sheet, outer.caption);
-        }
-        m_inner << inner;
+        m_inner << addOuterPage(m_outer, outer.sheetName, outer.innerControl, outer.caption);
     }
 
     const auto& tabs = blankTabs();

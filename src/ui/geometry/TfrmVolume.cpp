@@ -29,18 +29,7 @@ TfrmVolume::TfrmVolume(QWidget* parent)
 {
     m_outer->setObjectName(QStringLiteral("RzPageControl1"));
     for (const SolidOuterTab& outer : solidOuterTabs()) {
-        QTabWidget* inner = nullptr;
-        if (!outer.innerControl.isEmpty()) {
-            auto* sheet = new QWidget;
-            sheet->setObjectName(outer.sheetName);
-            inner = new QTabWidget(sheet);
-            inner->setObjectName(outer.innerControl);
-            auto* l = new QVBoxLayout(sheet);
-            l->setContentsMargins(2, 2, 2, 2);
-            l->addWidget(inner);
-            m_outer->addTab(sheet, outer.caption);
-        }
-        m_inner << inner;
+        m_inner << addOuterPage(m_outer, outer.sheetName, outer.innerControl, outer.caption);
     }
     for (const SolidPage& page : solidPages()) {
         auto* widget = new SolidPageWidget(page);

@@ -114,7 +114,9 @@ void MaterialBar::typed(const QString& text)
 
 void MaterialBar::restore(const QString& text)
 {
-    const int row = m_material->findText(text, Qt::MatchExactly);
+    int row = m_material->findText(text, Qt::MatchExactly);
+    if (row < 0) // saved in the built-in language while the lists show another one
+        row = m_material->findData(materials::materialIndexOf(text));
     if (row >= 0) {
         chooseMaterialAt(row);
         return;
