@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 namespace tolvex {
 
@@ -19,16 +18,10 @@ QString programFile(const QString& name)
     return QDir(programFolder()).filePath(name);
 }
 
-QString findDataFile(const QString& name)
+QString installedDataFolder()
 {
-    const QString local = programFile(name);
-    if (QFileInfo::exists(local))
-        return local;
-    const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                  .filePath(QStringLiteral("../share/tolvex/") + name);
-    if (QFileInfo::exists(installed))
-        return QDir::cleanPath(installed);
-    return local;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/tolvex"));
 }
 
 } // namespace tolvex

@@ -8,9 +8,8 @@ namespace tolvex {
 
 QString programFolder();
 QString programFile(const QString& name); // programFolder() + "/" + name
-// A data file shipped with the program (a language file): in the program folder,
-// else in the installed data folder (../share/tolvex beside the executable's folder);
-// the program-folder path when neither has it.
-QString findDataFile(const QString& name);
+// The installed data folder (../share/tolvex beside the executable's folder), where
+// an installed program finds its language files.
+QString installedDataFolder();
 
 } // namespace tolvex

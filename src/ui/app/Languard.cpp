@@ -34,11 +34,7 @@ using language::TextKind;
 // Where language files are looked up: the program folder, then the installed data folder.
 QStringList languageFolders()
 {
-#ifdef TOLVEX_DATA_DIR
-    return {programFolder(), QStringLiteral(TOLVEX_DATA_DIR)};
-#else
-    return {programFolder()};
-#endif
+    return {programFolder(), installedDataFolder()};
 }
 
 // The objects of a window by objectName; the first of a name wins.

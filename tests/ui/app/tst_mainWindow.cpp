@@ -246,6 +246,35 @@ private slots:
         QCOMPARE(double(w->density()), 1.0);
     }
 
+    void typedDensityRefused_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("point under a comma locale") << "7.5";
+        QTest::newRow("letters") << "abc";
+        QTest::newRow("sign only") << "-";
+        QTest::newRow("exponent") << "1e5000";
+        QTest::newRow("10 000 characters") << QString(10000, QChar('7')) + "x";
+    }
+    void typedDensityRefused()
+    {
+        QFETCH(QString, text);
+        ProgramFolder folder;
+        RunningProgram p;
+        chooseMaterial(p, QStringLiteral("Сталь конструкционная - 7,85"));
+        auto* box = p.find<QComboBox>("frmGeneral", "RzComboBox1");
+        ModalWatcher watcher;
+        box->lineEdit()->setText(text);
+        emit box->lineEdit()->textEdited(text);
+        QCOMPARE(watcher.seen().size(), 1);
+        QCOMPARE(watcher.seen().first().caption, QStringLiteral("Error"));
+        QVERIFY(watcher.seen().first().text.contains(text.left(200)));
+        QVERIFY(watcher.seen().first().text.size() < 400);
+        QCOMPARE(double(mainWindow(p)->density()), 7.85);
+        QCOMPARE(box->currentText(), text); // the text stays for the user to correct
+        // Typing writes nothing to the configuration file.
+        QVERIFY(folder.read("tolvex.ini").contains("Spisok_material=Сталь конструкционная - 7,85"));
+    }
+
     void materialSavedAndRestored()
     {
         ProgramFolder folder;
