@@ -47,12 +47,14 @@ bool DensitySelection::typeText(const QString& text)
     return true;
 }
 
+bool DensitySelection::namesAlloy() const
+{
+    return m_material >= 0 && materials()[std::size_t(m_material)].isGroup();
+}
+
 QString DensitySelection::reportName(const QString& materialText, const QString& alloyText) const
 {
-    const auto& table = materials();
-    if (m_material >= 0 && table[std::size_t(m_material)].isGroup())
-        return alloyText;
-    return materialText;
+    return namesAlloy() ? alloyText : materialText;
 }
 
 } // namespace tolvex::materials

@@ -25,6 +25,8 @@ public:
     // when the text is no number (the density keeps its value).
     bool typeText(const QString& text);
 
+    // Whether reports name the alloy box's entry: a group entry is chosen.
+    bool namesAlloy() const;
     // The material to name in reports: the alloy text while a group entry is chosen.
     QString reportName(const QString& materialText, const QString& alloyText) const;
 

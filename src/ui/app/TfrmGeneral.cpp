@@ -571,6 +571,11 @@ QString TfrmGeneral::materialName() const
     return m_materials->reportName();
 }
 
+bool TfrmGeneral::materialIsAlloy() const
+{
+    return m_materials->selection().namesAlloy();
+}
+
 QString TfrmGeneral::messageText(int key) const
 {
     return m_messages.value(key);

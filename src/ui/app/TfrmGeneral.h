@@ -46,6 +46,7 @@ public:
     // CalculatorHost
     long double density() const override;
     QString materialName() const override;
+    bool materialIsAlloy() const override;
     QString messageText(int key) const override;
     QWidget* messageOwner() override { return this; }
 

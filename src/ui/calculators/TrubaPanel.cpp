@@ -1,12 +1,9 @@
 #include "TrubaPanel.h"
 
 #include "CalculatorHost.h"
-#include "app/TfrmGeneral.h"
 #include "common/MessageBoxes.h"
 #include "common/NumericEdit.h"
 #include "common/RadioGroup.h"
-#include "materials/MaterialBar.h"
-#include "materials/MaterialCatalogue.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -101,13 +98,8 @@ calc::DiameterKind TrubaPanel::kind() const
 
 calc::MaterialSource TrubaPanel::materialSource() const
 {
-    // A group entry of the material box names its alloy from the alloy box.
-    if (const auto* window = dynamic_cast<const TfrmGeneral*>(&host())) {
-        const int entry = window->materialBar()->selection().selectedMaterial();
-        if (entry >= 0 && materials::materials().at(std::size_t(entry)).isGroup())
-            return calc::MaterialSource::AlloyBox;
-    }
-    return calc::MaterialSource::MaterialBox;
+    return host().materialIsAlloy() ? calc::MaterialSource::AlloyBox
+                                    : calc::MaterialSource::MaterialBox;
 }
 
 void TrubaPanel::showOutcome(const calc::Outcome& outcome, QLineEdit* resultField)
