@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -122,6 +123,36 @@ QStringList ModalWatcher::texts() const
     for (const SeenBox& b : m_seen)
         out << b.text;
     return out;
+}
+
+QStringList clippedWidgets(QWidget* window)
+{
+    QStringList out;
+    const QRect inside = window->rect();
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) ||
+            !(qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+              qobject_cast<QLineEdit*>(w)))
+            continue;
+        const QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
+        // Too narrow: a one-line label or a button whose text does not fit.
+        bool narrow = false;
+        if (const auto* label = qobject_cast<QLabel*>(w))
+            narrow = !label->wordWrap() && w->width() < label->sizeHint().width();
+        else if (const auto* button = qobject_cast<QAbstractButton*>(w))
+            narrow = w->width() < button->fontMetrics().horizontalAdvance(button->text()) +
+                                      (button->icon().isNull() ? 0 : button->iconSize().width()) + 6;
+        if (!inside.contains(r) || narrow)
+            out << w->objectName();
+    }
+    return out;
+}
+
+void saveShot(QWidget* window, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("TOLVEX_SHOTS");
+    if (!folder.isEmpty())
+        window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 void pick(QComboBox* box, int index)

@@ -78,6 +78,12 @@ private:
     QStringList m_dialogs;
 };
 
+// The visible labels, buttons and fields of a window that stand outside it or are
+// narrower than their text needs (empty when nothing is clipped).
+QStringList clippedWidgets(QWidget* window);
+// Saves a picture of the window into $TOLVEX_SHOTS (when set) as NAME.png, for a look by eye.
+void saveShot(QWidget* window, const QString& name);
+
 // Sets a combo box's current index as a user's pick (runs the activation handlers).
 void pick(QComboBox* box, int index);
 // Types a text into a line edit as a user (clears it first), Cyrillic included.

@@ -127,12 +127,12 @@ TfrmGeneral::TfrmGeneral(QWidget* parent) : QMainWindow(parent)
     status->setFixedHeight(19);
     auto* field = new QLabel(status);
     field->setObjectName(QStringLiteral("RzFieldStatus1"));
-    field->setFixedWidth(449);
+    field->setMinimumWidth(0);
     auto* clock = new QLabel(status);
     clock->setObjectName(QStringLiteral("RzClockStatus1"));
     clock->setFixedWidth(125);
     clock->setAlignment(Qt::AlignCenter);
-    status->addWidget(field);
+    status->addWidget(field, 1);
     status->addPermanentWidget(clock);
     setStatusBar(status);
     auto tick = [clock] { clock->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))); };

@@ -1,4 +1,5 @@
 #include "app/LanguageFile.h"
+#include "Windows1251.h"
 #include "app/LanguageKeys.h"
 
 #include <QDir>
@@ -40,25 +41,6 @@ qsizetype indexOf(const QString& id)
     return -1;
 }
 
-QByteArray cp1251(const QString& text)
-{
-    QByteArray out;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            out += char(u);
-        else if (u >= 0x0410 && u <= 0x044F)
-            out += char(0xC0 + (u - 0x0410));
-        else if (u == 0x0401)
-            out += char(0xA8);
-        else if (u == 0x0451)
-            out += char(0xB8);
-        else
-            out += '?';
-    }
-    return out;
-}
-
 } // namespace
 
 void TestLanguageFile::badFiles_data()
@@ -97,7 +79,7 @@ void TestLanguageFile::badFiles_data()
         << QByteArray("[Form]\nLNG_180=One\n[FORM]\nLNG_98=Weight\n")
         << "frmGeneral.RzLabel72.caption" << QString() << 0 << QString();
 
-    QTest::newRow("windows-1251") << cp1251(QStringLiteral(
+    QTest::newRow("windows-1251") << tolvex::test::toWindows1251(QStringLiteral(
                                          "[Form]\r\nLNG_180=Толвекс версия\r\n[Spisok_material]\r\n"
                                          "LNG_277=Сталь конструкционная - 7,85\r\n"))
                                   << title << "Толвекс версия" << 38

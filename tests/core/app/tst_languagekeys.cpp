@@ -1,4 +1,5 @@
 #include "app/LanguageFile.h"
+#include "Windows1251.h"
 #include "app/LanguageKeys.h"
 #include "materials/MaterialCatalogue.h"
 
@@ -52,30 +53,6 @@ double writtenDensity(const QString& text, bool last)
     bool ok = false;
     const double v = rest.toDouble(&ok);
     return ok ? v : -1;
-}
-
-// The same text in the Windows-1251 code page (the characters the Russian file uses).
-QByteArray toWindows1251(const QString& text)
-{
-    QByteArray out;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            out += char(u);
-        else if (u >= 0x0410 && u <= 0x044F)
-            out += char(0xC0 + (u - 0x0410));
-        else if (u == 0x0451)
-            out += char(0xB8);
-        else if (u == 0x0401)
-            out += char(0xA8);
-        else if (u == 0x00AB)
-            out += char(0xAB);
-        else if (u == 0x00BB)
-            out += char(0xBB);
-        else
-            return {}; // not representable: the test fails visibly
-    }
-    return out;
 }
 
 } // namespace
@@ -230,7 +207,7 @@ void TestLanguageKeys::russianFileRestoresBuiltInTexts()
     if (windows1251) {
         QFile in(path);
         QVERIFY(in.open(QIODevice::ReadOnly));
-        const QByteArray bytes = toWindows1251(QString::fromUtf8(in.readAll()));
+        const QByteArray bytes = tolvex::test::toWindows1251(QString::fromUtf8(in.readAll()));
         QVERIFY(!bytes.isEmpty());
         path = dir.filePath(QStringLiteral("russian.lng"));
         QFile out(path);

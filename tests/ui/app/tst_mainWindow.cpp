@@ -4,6 +4,7 @@
 #include "common/NumericEdit.h"
 #include "materials/MaterialBar.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -418,6 +419,20 @@ private slots:
         for (const SeenBox& box : watcher.seen()) {
             QVERIFY(box.text.startsWith(QStringLiteral("Извините, но в данный момент раздел на модернизации.\n")));
             QCOMPARE(box.icon, QMessageBox::Question);
+        }
+    }
+
+    void nothingClippedOnAnyPanel()
+    {
+        ProgramFolder folder;
+        RunningProgram p;
+        for (int i = 0; i < 14; ++i) {
+            mainWindow(p)->SelectPanel(i == 0, i == 1, i == 2, i == 3, i == 4, i == 5, i == 6,
+                                       i == 7, i == 8, i == 9, i == 10, i == 11, i == 12, i == 13);
+            QApplication::processEvents();
+            const QStringList clipped = clippedWidgets(p.main());
+            QVERIFY2(clipped.isEmpty(), qPrintable(QLatin1String(Panels[i]) + ": " + clipped.join(", ")));
+            saveShot(p.main(), QLatin1String(Panels[i]));
         }
     }
 
