@@ -147,7 +147,10 @@ void startApplication(const QStringList& args)
             main->creationStep();
             continue;
         }
-        created().append(createWindow(entry));
+        QWidget* window = createWindow(entry);
+        // Closing a secondary window only hides it; only the main window ends the program.
+        window->setAttribute(Qt::WA_QuitOnClose, false);
+        created().append(window);
     }
     // The language the user chose last time comes back with its texts, once every
     // window it writes into exists.
