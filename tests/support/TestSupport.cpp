@@ -11,7 +11,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-namespace tolvex::test {
+namespace tolvex::test
+{
 
 ProgramFolder::ProgramFolder()
 {
@@ -141,7 +142,8 @@ QStringList clippedWidgets(QWidget* window)
             narrow = !label->wordWrap() && w->width() < label->sizeHint().width();
         else if (const auto* button = qobject_cast<QAbstractButton*>(w))
             narrow = w->width() < button->fontMetrics().horizontalAdvance(button->text()) +
-                                      (button->icon().isNull() ? 0 : button->iconSize().width()) + 6;
+                                      (button->icon().isNull() ? 0 : button->iconSize().width()) +
+                                      6;
         if (!inside.contains(r) || narrow)
             out << w->objectName();
     }

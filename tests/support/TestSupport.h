@@ -13,7 +13,8 @@ class QLineEdit;
 
 // Support for window tests: a temporary program folder, a started program, and a
 // watcher that answers message boxes and records what they said.
-namespace tolvex::test {
+namespace tolvex::test
+{
 
 // A fresh program folder; TOLVEX_HOME points at it while this object lives.
 class ProgramFolder
@@ -53,8 +54,7 @@ private:
 };
 
 // A message box seen by the watcher.
-struct SeenBox
-{
+struct SeenBox {
     QString caption;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;

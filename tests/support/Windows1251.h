@@ -6,7 +6,8 @@
 #include <QHash>
 #include <QString>
 
-namespace tolvex::test {
+namespace tolvex::test
+{
 
 // A text in the Windows-1251 code page, as a file made on Windows holds it: the
 // inverse of the program's own decoder; characters the code page lacks become '?'.

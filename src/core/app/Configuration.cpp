@@ -8,9 +8,11 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
-namespace tolvex {
+namespace tolvex
+{
 
-namespace {
+namespace
+{
 
 const QString FileName = QStringLiteral("tolvex.ini");
 
@@ -27,8 +29,8 @@ bool folderWritable(const QString& folder)
 Configuration::Configuration(const QString& folder)
 {
     const QString local = QDir(folder).filePath(FileName);
-    const bool localUsable =
-        QFileInfo::exists(local) ? QFileInfo(local).isWritable() && folderWritable(folder)
+    const bool localUsable = QFileInfo::exists(local)
+                                 ? QFileInfo(local).isWritable() && folderWritable(folder)
                                  : folderWritable(folder);
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     if (localUsable || user.isEmpty()) {
@@ -81,11 +83,15 @@ void Configuration::writeLanguage(bool russian) const
 {
     const QString section = QStringLiteral("Language");
     if (russian) {
-        PrivateProfile::writeString(m_path, section, QStringLiteral("Russian"), QStringLiteral("1"));
-        PrivateProfile::writeString(m_path, section, QStringLiteral("English"), QStringLiteral("0"));
+        PrivateProfile::writeString(m_path, section, QStringLiteral("Russian"),
+                                    QStringLiteral("1"));
+        PrivateProfile::writeString(m_path, section, QStringLiteral("English"),
+                                    QStringLiteral("0"));
     } else {
-        PrivateProfile::writeString(m_path, section, QStringLiteral("russian"), QStringLiteral("0"));
-        PrivateProfile::writeString(m_path, section, QStringLiteral("english"), QStringLiteral("1"));
+        PrivateProfile::writeString(m_path, section, QStringLiteral("russian"),
+                                    QStringLiteral("0"));
+        PrivateProfile::writeString(m_path, section, QStringLiteral("english"),
+                                    QStringLiteral("1"));
     }
 }
 

@@ -5,7 +5,8 @@
 // The configuration file tolvex.ini: the last material text, the language marks and
 // whether the user has answered the news-subscription offer. Every access opens the
 // file afresh; writes that fail (a read-only folder) are silently ignored.
-namespace tolvex {
+namespace tolvex
+{
 
 class Configuration
 {
@@ -17,17 +18,17 @@ public:
 
     QString path() const { return m_path; }
 
-    struct Startup
-    {
+    struct Startup {
         bool fileExisted = false;
         QString material = QStringLiteral(" "); // Preferens / Spisok_material
-        bool russian = false;                    // Language / russian is 1
-        bool english = false;                    // Language / english is 1
+        bool russian = false;                   // Language / russian is 1
+        bool english = false;                   // Language / english is 1
     };
     Startup readStartup() const;
 
     void writeMaterial(const QString& text) const;
-    void writeLanguage(bool russian) const; // Russian: Russian=1, English=0; else russian=0, english=1
+    void
+    writeLanguage(bool russian) const; // Russian: Russian=1, English=0; else russian=0, english=1
 
     // Start-up: the Email entry, written "0" when it is empty or missing.
     QString initialiseEmail() const;

@@ -3,7 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace tolvex {
+namespace tolvex
+{
 
 QString programFolder()
 {

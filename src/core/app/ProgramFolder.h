@@ -4,7 +4,8 @@
 
 // Where the program's files are: the folder of the running executable, unless the
 // environment variable TOLVEX_HOME names another one.
-namespace tolvex {
+namespace tolvex
+{
 
 QString programFolder();
 QString programFile(const QString& name); // programFolder() + "/" + name

@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-namespace tolvex::calc {
+namespace tolvex::calc
+{
 
 bool refuses(const QString& fieldText)
 {

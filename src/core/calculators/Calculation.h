@@ -10,11 +10,18 @@
 // field (or fields) it starts from, reads the numbers, computes in extended
 // precision, and gives back the result text and the report text, or says why it
 // stopped. The windows only show what comes back.
-namespace tolvex::calc {
+namespace tolvex::calc
+{
 
 // Keys of the message texts ("Message" section of the language file).
-enum MessageKey { Refusal = 419, ElectricalModule = 421, AluminiumModule = 422, Modules = 423,
-                  TubeWeightRefusal = 424, TubeLengthRefusal = 425 };
+enum MessageKey {
+    Refusal = 419,
+    ElectricalModule = 421,
+    AluminiumModule = 422,
+    Modules = 423,
+    TubeWeightRefusal = 424,
+    TubeLengthRefusal = 425
+};
 
 enum class Status {
     Ok,         // result and report are set
@@ -24,8 +31,7 @@ enum class Status {
     Nothing     // nothing to do (no choice made), no message
 };
 
-struct Outcome
-{
+struct Outcome {
     Status status = Status::Ok;
     int messageKey = Refusal;
     QString badText;

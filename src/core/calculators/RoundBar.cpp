@@ -1,8 +1,10 @@
 #include "RoundBar.h"
 
-namespace tolvex::calc {
+namespace tolvex::calc
+{
 
-namespace {
+namespace
+{
 const QString NL = QStringLiteral("\r\n");
 }
 
@@ -56,9 +58,10 @@ Outcome squareSheetWeight(Profile p, const SquareSheetFields& f, long double den
     if (p == Profile::Square) {
         Outcome out = finish(a * a * t * density / 1000000);
         if (out.ok())
-            out.report = reportHead(material) + NL + "Профиль: квадрат " + NL + "сторона а= " +
-                         f.sideA + " мм.," + NL + "при длине квадрата в " + f.length + " мм.," +
-                         NL + "общий вес квадрата составит: " + out.result + " кг.";
+            out.report = reportHead(material) + NL + "Профиль: квадрат " + NL +
+                         "сторона а= " + f.sideA + " мм.," + NL + "при длине квадрата в " +
+                         f.length + " мм.," + NL + "общий вес квадрата составит: " + out.result +
+                         " кг.";
         return out;
     }
     Outcome out = finish(a * b * t * density / 1000000);
@@ -86,17 +89,16 @@ Outcome squareSheetLength(Profile p, const SquareSheetFields& f, long double den
     if (p == Profile::Square) {
         Outcome out = finish(m * 1000000 / (a * a * density));
         if (out.ok())
-            out.report = reportHead(material) + NL + "Профиль: квадрат " + NL + "сторона а= " +
-                         f.sideA + " мм.," + NL + "при весе проката " + f.weight + " кг.," + NL +
-                         "общая длина проката составит: " + out.result + " мм.";
+            out.report = reportHead(material) + NL + "Профиль: квадрат " + NL +
+                         "сторона а= " + f.sideA + " мм.," + NL + "при весе проката " + f.weight +
+                         " кг.," + NL + "общая длина проката составит: " + out.result + " мм.";
         return out;
     }
     Outcome out = finish(m * 1000000 / (a * b * density));
     if (out.ok())
         out.report = reportHead(material) + NL + "Профиль: лист " + NL + "сторона а= " + f.sideA +
-                     " мм.," + NL + "сторона b= " + f.sideB + " мм.," + NL +
-                     "при весе листа в " + f.weight + " кг.," + NL +
-                     "толщина листа составит: " + out.result + " мм.";
+                     " мм.," + NL + "сторона b= " + f.sideB + " мм.," + NL + "при весе листа в " +
+                     f.weight + " кг.," + NL + "толщина листа составит: " + out.result + " мм.";
     return out;
 }
 

@@ -4,10 +4,10 @@
 
 // Round bar (diameter d in mm, length L in m, weight m in kg) and square bar or
 // sheet (sides a, b in mm, length or thickness in mm) from the current density.
-namespace tolvex::calc {
-
-struct RoundBarFields
+namespace tolvex::calc
 {
+
+struct RoundBarFields {
     QString diameter; // RzNumericEdit25
     QString length;   // RzNumericEdit26
     QString weight;   // RzNumericEdit27
@@ -18,8 +18,7 @@ Outcome roundBarLength(const RoundBarFields& f, long double density, const QStri
 
 enum class Profile { None = -1, Square = 0, Sheet = 1 };
 
-struct SquareSheetFields
-{
+struct SquareSheetFields {
     QString sideA;  // RzNumericEdit21
     QString sideB;  // RzNumericEdit22
     QString length; // RzNumericEdit23: square length or sheet thickness

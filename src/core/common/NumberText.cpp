@@ -6,7 +6,8 @@
 #include <cmath>
 #include <string>
 
-namespace tolvex {
+namespace tolvex
+{
 
 QChar systemDecimalPoint()
 {

@@ -11,7 +11,8 @@
 // ("1,5E-5", "2E15") when the value, rounded to 15 digits, is below 1E-4 or at
 // least 1E15. The decimal separator is the system locale's unless one is given.
 // Digits never depend on the C library's locale.
-namespace tolvex {
+namespace tolvex
+{
 
 // The decimal separator of the system locale (a comma on Russian systems).
 QChar systemDecimalPoint();

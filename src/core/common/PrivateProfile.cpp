@@ -1,14 +1,16 @@
 #include "PrivateProfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QSaveFile>
 #include <QStringDecoder>
 
-namespace tolvex {
+namespace tolvex
+{
 
-namespace {
+namespace
+{
 
 QString fold(const QString& name)
 {
@@ -138,8 +140,8 @@ bool PrivateProfile::contains(const QString& section, const QString& key) const
     return s != m_sections.constEnd() && s->contains(fold(key));
 }
 
-QString PrivateProfile::readString(const QString& path, const QString& section,
-                                   const QString& key, const QString& fallback)
+QString PrivateProfile::readString(const QString& path, const QString& section, const QString& key,
+                                   const QString& fallback)
 {
     return PrivateProfile(path).value(section, key, fallback);
 }
@@ -154,7 +156,7 @@ bool PrivateProfile::writeString(const QString& path, const QString& section, co
     const QString wantKey = fold(key);
     const QString entry = key + QChar('=') + value;
 
-    qsizetype sectionLine = -1; // the first section of that name
+    qsizetype sectionLine = -1;  // the first section of that name
     qsizetype endOfSection = -1; // the line after its last entry
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString name = sectionName(lines[i]);

@@ -10,7 +10,8 @@
 // in place or appends it (creating the section and the file as needed) and keeps
 // every other line as it was. Reading accepts UTF-8 and, where the bytes are not
 // valid UTF-8, Windows-1251; writing is UTF-8 through QSaveFile.
-namespace tolvex {
+namespace tolvex
+{
 
 class PrivateProfile
 {

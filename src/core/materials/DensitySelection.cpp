@@ -5,7 +5,8 @@
 
 #include <cmath>
 
-namespace tolvex::materials {
+namespace tolvex::materials
+{
 
 void DensitySelection::chooseMaterial(int catalogueIndex)
 {

@@ -5,7 +5,8 @@
 // The current density and how it is chosen: from a material entry, from an alloy
 // entry, or typed into the material box. Windows keep one of these each (the main
 // window's is the current density; the geometry windows keep their own).
-namespace tolvex::materials {
+namespace tolvex::materials
+{
 
 class DensitySelection
 {

@@ -1,7 +1,8 @@
 #pragma once
 
 // The product's addresses, handed to the desktop's browser and mail program.
-namespace tolvex::addresses {
+namespace tolvex::addresses
+{
 
 inline constexpr const char* WebPage = "https://tolvex.example.org/";
 inline constexpr const char* DownloadPage = "https://tolvex.example.org/download/";

@@ -3,7 +3,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace tolvex {
+namespace tolvex
+{
 
 GroupBar::GroupBar(QWidget* parent) : QWidget(parent)
 {

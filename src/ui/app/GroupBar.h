@@ -6,7 +6,8 @@
 class QToolButton;
 class QVBoxLayout;
 
-namespace tolvex {
+namespace tolvex
+{
 
 // The group bar: caption bars stacked top to bottom, one group open at a time; the
 // open group takes the free height under its caption. The groups have no items:
@@ -17,8 +18,8 @@ class GroupBar : public QWidget
 public:
     explicit GroupBar(QWidget* parent = nullptr);
     QToolButton* addGroup(const QString& objectName, const QString& caption);
-    void open(int index);     // opens a group and emits opened()
-    void setOpen(int index);  // shows a group as open without emitting
+    void open(int index);    // opens a group and emits opened()
+    void setOpen(int index); // shows a group as open without emitting
     int openIndex() const { return m_open; }
     QToolButton* group(int index) const { return m_groups.value(index); }
 

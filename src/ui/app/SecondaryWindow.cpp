@@ -1,6 +1,7 @@
 #include "SecondaryWindow.h"
 
-namespace tolvex {
+namespace tolvex
+{
 
 SecondaryWindow::SecondaryWindow(const QString& className, const QString& objectName,
                                  const QString& caption, QWidget* parent)

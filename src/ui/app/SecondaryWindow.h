@@ -2,7 +2,8 @@
 
 #include <QDialog>
 
-namespace tolvex {
+namespace tolvex
+{
 
 // A window of the program that has no content of its own yet: its class name,
 // objectName and design caption. Closing it only hides it.

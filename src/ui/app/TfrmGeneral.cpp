@@ -35,12 +35,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace tolvex {
-
-namespace {
-
-struct Group
+namespace tolvex
 {
+
+namespace
+{
+
+struct Group {
     const char* group;
     const char* caption;
     const char* panel;
@@ -69,21 +70,27 @@ constexpr int GroupCount = int(std::size(Groups));
 const QHash<QString, QString>& fallbackTitles()
 {
     static const QHash<QString, QString> titles = {
-        {"pnlDvutavr", "Двутавр"},          {"pnlShveler", "Швеллер"},
-        {"pnlUgolok", "Уголок"},            {"pnlRels", "Рельс"},
-        {"pnlShestigran", "Шестигранник"},  {"pnlAtrmatura", "Арматура"},
-        {"pnlListRiflen", "Лист рифленный"}, {"pnlProfnastil", "Профнастил"},
-        {"pnlMetizi", "Метизы"},            {"pnlTruba", "Труба"},
-        {"pnlTrubaKvadrat", "Квадратная труба"}, {"pnlTrubaPryamugol", "Прямоугольная труба"},
+        {"pnlDvutavr", "Двутавр"},
+        {"pnlShveler", "Швеллер"},
+        {"pnlUgolok", "Уголок"},
+        {"pnlRels", "Рельс"},
+        {"pnlShestigran", "Шестигранник"},
+        {"pnlAtrmatura", "Арматура"},
+        {"pnlListRiflen", "Лист рифленный"},
+        {"pnlProfnastil", "Профнастил"},
+        {"pnlMetizi", "Метизы"},
+        {"pnlTruba", "Труба"},
+        {"pnlTrubaKvadrat", "Квадратная труба"},
+        {"pnlTrubaPryamugol", "Прямоугольная труба"},
     };
     return titles;
 }
 
-const QString ModernisationNotice = QStringLiteral(
-    "Извините, но в данный момент раздел на модернизации.\n"
-    "Готовится новая, расширенная версия справочника с полными\n"
-    "характеристиками профилей проката. Следите за новостями\n"
-    "на сайте программы: новую версию можно будет скачать там.");
+const QString ModernisationNotice =
+    QStringLiteral("Извините, но в данный момент раздел на модернизации.\n"
+                   "Готовится новая, расширенная версия справочника с полными\n"
+                   "характеристиками профилей проката. Следите за новостями\n"
+                   "на сайте программы: новую версию можно будет скачать там.");
 
 } // namespace
 
@@ -135,7 +142,9 @@ TfrmGeneral::TfrmGeneral(QWidget* parent) : QMainWindow(parent)
     status->addWidget(field, 1);
     status->addPermanentWidget(clock);
     setStatusBar(status);
-    auto tick = [clock] { clock->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))); };
+    auto tick = [clock] {
+        clock->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+    };
     tick();
     auto* clockTimer = new QTimer(this);
     clockTimer->setObjectName(QStringLiteral("clockTimer"));
@@ -249,7 +258,8 @@ void TfrmGeneral::buildBody()
     stack->setContentsMargins(0, 1, 0, 1);
     QHash<QString, CalculatorPanel*> built;
     const QList<CalculatorPanel*> lists[] = {
-        createTablePanelsI(*this, area), createTablePanelsII(*this, area),
+        createTablePanelsI(*this, area),
+        createTablePanelsII(*this, area),
         {new ProkatPanel(*this, area), new ListPanel(*this, area)}};
     for (const auto& list : lists)
         for (CalculatorPanel* p : list)
@@ -260,7 +270,8 @@ void TfrmGeneral::buildBody()
         if (!p) {
             p = new CalculatorPanel(*this, name, QStringLiteral("title_") + name,
                                     fallbackTitles().value(name), area);
-            p->layout()->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
+            p->layout()->addItem(
+                new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding));
         }
         stack->addWidget(p, 0, 0);
         m_panels.append(p);
@@ -276,8 +287,8 @@ void TfrmGeneral::buildBody()
     advertising->setObjectName(QStringLiteral("RzPanel13"));
     advertising->setFrameShape(QFrame::Box);
     advertising->setLineWidth(1);
-    advertising->setStyleSheet(QStringLiteral(
-        "#RzPanel13 { border: 10px solid #d8e0ec; background: #f7f9fc; }"));
+    advertising->setStyleSheet(
+        QStringLiteral("#RzPanel13 { border: 10px solid #d8e0ec; background: #f7f9fc; }"));
     auto* adLayout = new QVBoxLayout(advertising);
     adLayout->setContentsMargins(12, 4, 4, 12);
     auto* closeAd = new QPushButton(QStringLiteral("x"), advertising);
@@ -321,7 +332,8 @@ void TfrmGeneral::buildBody()
     centralWidget()->layout()->addWidget(body);
 }
 
-namespace {
+namespace
+{
 
 // A menu item with an objectName and an action.
 template <typename F> QAction* addItem(QMenu* menu, const char* name, const QString& text, F f)
@@ -341,8 +353,7 @@ QMenu* addMenu(QMenu* menu, const char* name, const QString& text)
 }
 
 // Item names of the figure menus: the main menu's, or the tray's ("tray" + the same).
-struct Names
-{
+struct Names {
     bool tray;
     QString operator()(const char* name) const
     {
@@ -400,13 +411,15 @@ void TfrmGeneral::buildMainMenu()
             s->setObjectName(n(name));
             return s;
         };
-        QMenu* flat = sub(into, "N8", QStringLiteral("Расчёты различных данных различного раскроя"));
+        QMenu* flat =
+            sub(into, "N8", QStringLiteral("Расчёты различных данных различного раскроя"));
         item(flat, "N52", QStringLiteral("Общее меню"), "Form6", -1, -1);
         QMenu* tri = sub(flat, "N39", QStringLiteral("Треугольник"));
         item(tri, "N43", QStringLiteral("Произвольный"), "Form6", 0, 0);
         item(tri, "N44", QStringLiteral("Прямоугольный"), "Form6", 0, 1);
-        QMenu* quad = sub(flat, "N40", trayVariant ? QStringLiteral("Четырехугольник")
-                                                   : QStringLiteral("Четырёхугольник"));
+        QMenu* quad = sub(flat, "N40",
+                          trayVariant ? QStringLiteral("Четырехугольник")
+                                      : QStringLiteral("Четырёхугольник"));
         item(quad, "N45", QStringLiteral("Произвольный"), "Form6", 1, 0);
         item(quad, "N46", QStringLiteral("Параллелограмм"), "Form6", 1, 1);
         item(quad, "N47", QStringLiteral("Ромб"), "Form6", 1, 2);
@@ -444,8 +457,8 @@ void TfrmGeneral::buildMainMenu()
     shafts->setEnabled(false);
 
     auto profiles = [this](QMenu* into, Names n) {
-        for (const auto& [name, text] :
-             {std::pair{"N16", "Двутавр"}, std::pair{"N17", "Швеллер"}, std::pair{"N18", "Рельс"}}) {
+        for (const auto& [name, text] : {std::pair{"N16", "Двутавр"}, std::pair{"N17", "Швеллер"},
+                                         std::pair{"N18", "Рельс"}}) {
             QAction* a = into->addAction(QString::fromUtf8(text));
             a->setObjectName(n(name));
             connect(a, &QAction::triggered, this, &TfrmGeneral::showModernisationNotice);
@@ -504,14 +517,13 @@ void TfrmGeneral::buildMainMenu()
             [this] { showWindow("frmSubscrible", true); });
     help->addSeparator();
     addItem(help, "N33", QStringLiteral("В разработку"), [] {
-        QDesktopServices::openUrl(QUrl(
-            QStringLiteral("mailto:") + QString::fromLatin1(addresses::AuthorEmail) +
-            QStringLiteral("?subject=Это%20надо%20добавить&body=Было бы неплохо если бы в "
-                           "программе появилась информация о")));
+        QDesktopServices::openUrl(
+            QUrl(QStringLiteral("mailto:") + QString::fromLatin1(addresses::AuthorEmail) +
+                 QStringLiteral("?subject=Это%20надо%20добавить&body=Было бы неплохо если бы в "
+                                "программе появилась информация о")));
     });
-    addItem(help, "N38", QStringLiteral("Посетить Home Page"), [] {
-        QDesktopServices::openUrl(QUrl(QString::fromLatin1(addresses::WebPage)));
-    });
+    addItem(help, "N38", QStringLiteral("Посетить Home Page"),
+            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(addresses::WebPage))); });
 
     // The tray menu is built from the same pieces.
     m_trayMenu = new QMenu(this);
@@ -586,9 +598,9 @@ void TfrmGeneral::SelectPanel(bool dvutavr, bool shveler, bool ugolok, bool rels
                               bool profnastil, bool metizi, bool truba, bool trubaKvadrat,
                               bool trubaPryamugol)
 {
-    const bool flags[] = {dvutavr,   shveler,    ugolok,     rels,   shestigran,
-                          prokat,    atrmatura,  list,       listRiflen, profnastil,
-                          metizi,    truba,      trubaKvadrat, trubaPryamugol};
+    const bool flags[] = {dvutavr, shveler,   ugolok,       rels,          shestigran,
+                          prokat,  atrmatura, list,         listRiflen,    profnastil,
+                          metizi,  truba,     trubaKvadrat, trubaPryamugol};
     for (int i = 0; i < GroupCount; ++i)
         m_panels[i]->setVisible(flags[i]);
 }

@@ -27,7 +27,8 @@ class QSystemTrayIcon;
 class QTimer;
 class QToolButton;
 
-namespace tolvex {
+namespace tolvex
+{
 
 class CalculatorPanel;
 class GroupBar;
@@ -91,8 +92,7 @@ private:
     void buildTrayMenu();
     void openGroup(int index);
     void showModernisationNotice();
-    void showWindow(const QString& objectName, bool modal, int outerPage = -1,
-                    int innerPage = -1);
+    void showWindow(const QString& objectName, bool modal, int outerPage = -1, int innerPage = -1);
     void openModule(const QString& which);
 
     MaterialBar* m_materials = nullptr;

@@ -21,12 +21,13 @@ static void initResources()
     Q_INIT_RESOURCE(tolvex);
 }
 
-namespace tolvex {
-
-namespace {
-
-struct WindowSpec
+namespace tolvex
 {
+
+namespace
+{
+
+struct WindowSpec {
     const char* className;
     const char* objectName;
     const char* caption;
@@ -171,7 +172,8 @@ void startApplication(const QStringList& args)
         }
     }
     if (!screenshot.isEmpty())
-        QTimer::singleShot(300, qApp, [windowName, screenshot] { saveScreenshot(windowName, screenshot); });
+        QTimer::singleShot(300, qApp,
+                           [windowName, screenshot] { saveScreenshot(windowName, screenshot); });
 }
 
 void stopApplication()

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-namespace tolvex {
+namespace tolvex
+{
 
 // Creates every window in the program's order (the main window first, running its
 // creation step), shows the main window and returns without entering the event

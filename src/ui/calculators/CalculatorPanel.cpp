@@ -11,7 +11,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-namespace tolvex {
+namespace tolvex
+{
 
 CalculatorPanel::CalculatorPanel(CalculatorHost& host, const QString& objectName,
                                  const QString& titleName, const QString& title, QWidget* parent)

@@ -11,7 +11,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 
-namespace tolvex {
+namespace tolvex
+{
 
 class CalculatorHost;
 class NumericEdit;
@@ -43,8 +44,8 @@ protected:
                           const QString& caption, const QString& fieldName,
                           const QString& unitName = {}, const QString& unitText = {});
     // Caption on its own row above a wide control (labels too long for one row).
-    QLabel* addCaption(QGridLayout* grid, int row, const QString& labelName,
-                       const QString& caption, QWidget* buddy);
+    QLabel* addCaption(QGridLayout* grid, int row, const QString& labelName, const QString& caption,
+                       QWidget* buddy);
     // An "=" button with a hint at the end of a grid row.
     QPushButton* addEqualsButton(QGridLayout* grid, int row, const QString& name,
                                  const QString& hint);

@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace tolvex {
+namespace tolvex
+{
 
-namespace {
+namespace
+{
 QWidget* child(QWidget* parent, const char* name)
 {
     return parent->findChild<QWidget*>(QLatin1String(name));
@@ -40,8 +42,9 @@ ListPanel::ListPanel(CalculatorHost& host, QWidget* parent)
                    QStringLiteral("RzNumericEdit22"), QStringLiteral("RzLabel48"), mm);
     m_length = addField(grid, 2, QStringLiteral("RzLabel49"), QStringLiteral("Длина или толщина,"),
                         QStringLiteral("RzNumericEdit23"), QStringLiteral("RzLabel50"), mm);
-    QPushButton* lengthButton = addEqualsButton(grid, 2, QStringLiteral("RzBitBtn20"),
-                                                QStringLiteral("Вычисление количества по общему весу"));
+    QPushButton* lengthButton =
+        addEqualsButton(grid, 2, QStringLiteral("RzBitBtn20"),
+                        QStringLiteral("Вычисление количества по общему весу"));
     m_weight = addField(grid, 3, QStringLiteral("RzLabel51"), QStringLiteral("Общий вес, кг"),
                         QStringLiteral("RzNumericEdit24"));
     QPushButton* weightButton = addEqualsButton(grid, 3, QStringLiteral("RzBitBtn21"),

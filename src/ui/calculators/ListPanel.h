@@ -5,7 +5,8 @@
 class QLabel;
 class QPlainTextEdit;
 
-namespace tolvex {
+namespace tolvex
+{
 
 class RadioGroup;
 

@@ -8,7 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace tolvex {
+namespace tolvex
+{
 
 ProkatPanel::ProkatPanel(CalculatorHost& host, QWidget* parent)
     : CalculatorPanel(host, QStringLiteral("pnlProkat"), QStringLiteral("RzLabel80"),
@@ -25,8 +26,9 @@ ProkatPanel::ProkatPanel(CalculatorHost& host, QWidget* parent)
                           QStringLiteral("мм."));
     m_length = addField(grid, 1, QStringLiteral("RzLabel54"), QStringLiteral("Длина проката, м"),
                         QStringLiteral("RzNumericEdit26"));
-    QPushButton* lengthButton = addEqualsButton(grid, 1, QStringLiteral("RzBitBtn18"),
-                                                QStringLiteral("Вычисление количества по общему весу"));
+    QPushButton* lengthButton =
+        addEqualsButton(grid, 1, QStringLiteral("RzBitBtn18"),
+                        QStringLiteral("Вычисление количества по общему весу"));
     m_weight = addField(grid, 2, QStringLiteral("RzLabel55"), QStringLiteral("Общий вес, кг"),
                         QStringLiteral("RzNumericEdit27"));
     QPushButton* weightButton = addEqualsButton(grid, 2, QStringLiteral("RzBitBtn19"),

@@ -4,7 +4,8 @@
 
 class QPlainTextEdit;
 
-namespace tolvex {
+namespace tolvex
+{
 
 // Round bar: diameter, length in metres, weight.
 class ProkatPanel : public CalculatorPanel

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-namespace tolvex {
+namespace tolvex
+{
 
 class CalculatorHost;
 class CalculatorPanel;

@@ -2,9 +2,11 @@
 
 #include <QLocale>
 
-namespace tolvex {
+namespace tolvex
+{
 
-namespace {
+namespace
+{
 
 int run(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text,
         QMessageBox::StandardButtons buttons)

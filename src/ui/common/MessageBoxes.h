@@ -5,7 +5,8 @@
 
 // The program's message boxes: application-modal, owned by the window that shows
 // them, with the exact texts and captions of the program.
-namespace tolvex {
+namespace tolvex
+{
 
 // An information box ("Information", OK button).
 void showInformation(QWidget* owner, const QString& text,

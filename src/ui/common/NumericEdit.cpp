@@ -5,7 +5,8 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
-namespace tolvex {
+namespace tolvex
+{
 
 NumericEdit::NumericEdit(const QString& objectName, QWidget* parent) : QLineEdit(parent)
 {

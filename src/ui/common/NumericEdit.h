@@ -2,7 +2,8 @@
 
 #include <QLineEdit>
 
-namespace tolvex {
+namespace tolvex
+{
 
 // A numeric input field: accepts only what can make a number in the system
 // locale's notation (digits, one decimal separator, a leading sign). It starts

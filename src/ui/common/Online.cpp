@@ -3,7 +3,8 @@
 #include <QNetworkInformation>
 #include <QNetworkInterface>
 
-namespace tolvex {
+namespace tolvex
+{
 
 bool isOnline()
 {
@@ -14,7 +15,8 @@ bool isOnline()
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface& i : interfaces) {
         const auto flags = i.flags();
-        if (flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning) &&
+        if (flags.testFlag(QNetworkInterface::IsUp) &&
+            flags.testFlag(QNetworkInterface::IsRunning) &&
             !flags.testFlag(QNetworkInterface::IsLoopBack) && !i.addressEntries().isEmpty())
             return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-namespace tolvex {
+namespace tolvex
+{
 
 // Whether the computer reports an internet connection: the system's network
 // information backend when one loads (reachability Online), otherwise an

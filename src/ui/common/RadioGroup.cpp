@@ -4,10 +4,11 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
-namespace tolvex {
+namespace tolvex
+{
 
-RadioGroup::RadioGroup(const QString& objectName, const QString& caption,
-                       const QStringList& items, int columns, QWidget* parent)
+RadioGroup::RadioGroup(const QString& objectName, const QString& caption, const QStringList& items,
+                       int columns, QWidget* parent)
     : QGroupBox(caption, parent), m_buttons(new QButtonGroup(this)),
       m_layout(new QGridLayout(this)), m_columns(qMax(1, columns))
 {

@@ -6,7 +6,8 @@
 class QButtonGroup;
 class QGridLayout;
 
-namespace tolvex {
+namespace tolvex
+{
 
 // A radio group: a framed caption and a list of items of which at most one is
 // chosen (none at start). Items can be replaced as a whole (the language switch

@@ -3,7 +3,8 @@
 class QString;
 class QWidget;
 
-namespace tolvex {
+namespace tolvex
+{
 
 // Creates the geometry window with this objectName ("Form6", "frmVolume",
 // "frmSquareCalc", "frmPerimetrCalc"); nullptr for any other name.

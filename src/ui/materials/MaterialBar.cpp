@@ -9,12 +9,12 @@
 #include <algorithm>
 #include <numeric>
 
-namespace tolvex {
+namespace tolvex
+{
 
 MaterialBar::MaterialBar(QComboBox* materialBox, QComboBox* alloyBox, QWidget* owner,
                          bool saveChoice)
-    : QObject(owner), m_material(materialBox), m_alloy(alloyBox), m_owner(owner),
-      m_save(saveChoice)
+    : QObject(owner), m_material(materialBox), m_alloy(alloyBox), m_owner(owner), m_save(saveChoice)
 {
     for (QComboBox* box : {m_material, m_alloy}) {
         box->setEditable(true);

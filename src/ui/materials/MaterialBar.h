@@ -8,7 +8,8 @@
 class QComboBox;
 class QWidget;
 
-namespace tolvex {
+namespace tolvex
+{
 
 // The material box and the alloy box of a window, and the density they choose.
 // Each list item carries its catalogue index (item data), so the density follows

@@ -1,5 +1,5 @@
-#include "app/LanguageFile.h"
 #include "Windows1251.h"
+#include "app/LanguageFile.h"
 #include "app/LanguageKeys.h"
 #include "materials/MaterialCatalogue.h"
 

@@ -4,8 +4,10 @@
 
 using namespace tolvex::calc;
 
-namespace {
-const QString Head = QStringLiteral("Расчетные данные и результат расчета: \r\n\r\nМатериал трубы: ");
+namespace
+{
+const QString Head =
+    QStringLiteral("Расчетные данные и результат расчета: \r\n\r\nМатериал трубы: ");
 const QString Steel = QStringLiteral("Сталь конструкционная - 7,85");
 } // namespace
 
@@ -18,37 +20,47 @@ private slots:
         const Outcome w = roundBarWeight({"20", "1", "0"}, 7.85, Steel);
         QCOMPARE(w.status, Status::Ok);
         QCOMPARE(w.result, QStringLiteral("2,46615023306799"));
-        QCOMPARE(w.report, Head + Steel + "\r\nДиаметр проката 20 мм.,\r\nпри длине проката в 1 м.,"
-                                           "\r\nобщий вес проката составит: 2,46615023306799 кг.");
+        QCOMPARE(w.report, Head + Steel +
+                               "\r\nДиаметр проката 20 мм.,\r\nпри длине проката в 1 м.,"
+                               "\r\nобщий вес проката составит: 2,46615023306799 кг.");
         QCOMPARE(w.report.split("\r\n").at(3), QStringLiteral("Диаметр проката 20 мм.,"));
 
         const Outcome l = roundBarLength({"20", "0", "2,46615023306799"}, 7.85, Steel);
         QCOMPARE(l.status, Status::Ok);
         QCOMPARE(l.result, QStringLiteral("1"));
-        QCOMPARE(l.report, Head + Steel + "\r\nДиаметр проката 20 мм.,\r\nпри весе проката "
-                                          "2,46615023306799 кг.,\r\nобщая длина проката составит: 1 м.");
+        QCOMPARE(l.report, Head + Steel +
+                               "\r\nДиаметр проката 20 мм.,\r\nпри весе проката "
+                               "2,46615023306799 кг.,\r\nобщая длина проката составит: 1 м.");
     }
 
     void squareAndSheet()
     {
-        const Outcome sq = squareSheetWeight(Profile::Square, {"10", "0", "1000", "0"}, 7.85, Steel);
+        const Outcome sq =
+            squareSheetWeight(Profile::Square, {"10", "0", "1000", "0"}, 7.85, Steel);
         QCOMPARE(sq.result, QStringLiteral("0,785"));
-        QCOMPARE(sq.report, Head + Steel + "\r\nПрофиль: квадрат \r\nсторона а= 10 мм.,\r\nпри длине "
-                                           "квадрата в 1000 мм.,\r\nобщий вес квадрата составит: 0,785 кг.");
-        const Outcome sqL = squareSheetLength(Profile::Square, {"10", "5", "0", "0,785"}, 7.85, Steel);
+        QCOMPARE(sq.report, Head + Steel +
+                                "\r\nПрофиль: квадрат \r\nсторона а= 10 мм.,\r\nпри длине "
+                                "квадрата в 1000 мм.,\r\nобщий вес квадрата составит: 0,785 кг.");
+        const Outcome sqL =
+            squareSheetLength(Profile::Square, {"10", "5", "0", "0,785"}, 7.85, Steel);
         QCOMPARE(sqL.result, QStringLiteral("1000"));
-        QCOMPARE(sqL.report, Head + Steel + "\r\nПрофиль: квадрат \r\nсторона а= 10 мм.,\r\nпри весе "
-                                            "проката 0,785 кг.,\r\nобщая длина проката составит: 1000 мм.");
-        const Outcome sh = squareSheetWeight(Profile::Sheet, {"1000", "2000", "2", "0"}, 7.85, Steel);
+        QCOMPARE(sqL.report, Head + Steel +
+                                 "\r\nПрофиль: квадрат \r\nсторона а= 10 мм.,\r\nпри весе "
+                                 "проката 0,785 кг.,\r\nобщая длина проката составит: 1000 мм.");
+        const Outcome sh =
+            squareSheetWeight(Profile::Sheet, {"1000", "2000", "2", "0"}, 7.85, Steel);
         QCOMPARE(sh.result, QStringLiteral("31,4"));
-        QCOMPARE(sh.report, Head + Steel + "\r\nПрофиль: лист \r\nсторона а= 1000 мм.,\r\nсторона b= "
-                                           "2000 мм.,\r\nпри толщине листа в 2 мм.,\r\nобщий вес листа "
-                                           "составит: 31,4 кг.");
-        const Outcome shT = squareSheetLength(Profile::Sheet, {"1000", "2000", "0", "31,4"}, 7.85, Steel);
+        QCOMPARE(sh.report, Head + Steel +
+                                "\r\nПрофиль: лист \r\nсторона а= 1000 мм.,\r\nсторона b= "
+                                "2000 мм.,\r\nпри толщине листа в 2 мм.,\r\nобщий вес листа "
+                                "составит: 31,4 кг.");
+        const Outcome shT =
+            squareSheetLength(Profile::Sheet, {"1000", "2000", "0", "31,4"}, 7.85, Steel);
         QCOMPARE(shT.result, QStringLiteral("2"));
-        QCOMPARE(shT.report, Head + Steel + "\r\nПрофиль: лист \r\nсторона а= 1000 мм.,\r\nсторона b= "
-                                            "2000 мм.,\r\nпри весе листа в 31,4 кг.,\r\nтолщина листа "
-                                            "составит: 2 мм.");
+        QCOMPARE(shT.report, Head + Steel +
+                                 "\r\nПрофиль: лист \r\nсторона а= 1000 мм.,\r\nсторона b= "
+                                 "2000 мм.,\r\nпри весе листа в 31,4 кг.,\r\nтолщина листа "
+                                 "составит: 2 мм.");
     }
 
     void stops_data()
@@ -61,18 +73,23 @@ private slots:
                   fpe = int(Status::FloatError), ok = int(Status::Ok), none = int(Status::Nothing);
         // operation: 0 bar weight, 1 bar length, 2 square weight, 3 square length,
         // 4 sheet weight, 5 sheet thickness, 6 no profile weight, 7 no profile length
-        QTest::newRow("length 0 refuses weight") << 0 << QStringList{"20", "0", "5"} << refused << "";
+        QTest::newRow("length 0 refuses weight")
+            << 0 << QStringList{"20", "0", "5"} << refused << "";
         QTest::newRow("length 0 fine for length") << 1 << QStringList{"20", "0", "5"} << ok << "";
-        QTest::newRow("empty tested field refuses") << 0 << QStringList{"20", "", "5"} << refused << "";
+        QTest::newRow("empty tested field refuses")
+            << 0 << QStringList{"20", "", "5"} << refused << "";
         QTest::newRow("untested empty reads 0") << 0 << QStringList{"", "1", "5"} << ok << "";
         QTest::newRow("diameter 0 divides by zero") << 1 << QStringList{"0", "0", "5"} << fpe << "";
         QTest::newRow("not a number") << 0 << QStringList{"2.5", "1", "0"} << bad << "2.5";
         QTest::newRow("sign only") << 0 << QStringList{"-", "1", "0"} << bad << "-";
-        QTest::newRow("overflow") << 0 << QStringList{QString(3000, QChar(0x39)), QString(3000, QChar(0x39)), "0"}
+        QTest::newRow("overflow") << 0
+                                  << QStringList{QString(3000, QChar(0x39)),
+                                                 QString(3000, QChar(0x39)), "0"}
                                   << fpe << "";
         QTest::newRow("square side 0") << 3 << QStringList{"0", "0", "0", "1"} << fpe << "";
         QTest::newRow("sheet b 0") << 5 << QStringList{"10", "0", "0", "1"} << fpe << "";
-        QTest::newRow("sheet refuses weight 0") << 5 << QStringList{"10", "5", "3", "0"} << refused << "";
+        QTest::newRow("sheet refuses weight 0")
+            << 5 << QStringList{"10", "5", "3", "0"} << refused << "";
         QTest::newRow("no profile weight") << 6 << QStringList{"10", "5", "0", "0"} << none << "";
         QTest::newRow("no profile length") << 7 << QStringList{"10", "5", "0", "0"} << none << "";
     }
@@ -84,14 +101,27 @@ private slots:
         QFETCH(QString, badText);
         Outcome out;
         const RoundBarFields bar{fields.value(0), fields.value(1), fields.value(2)};
-        const SquareSheetFields ss{fields.value(0), fields.value(1), fields.value(2), fields.value(3)};
+        const SquareSheetFields ss{fields.value(0), fields.value(1), fields.value(2),
+                                   fields.value(3)};
         switch (operation) {
-        case 0: out = roundBarWeight(bar, 7.85, "M"); break;
-        case 1: out = roundBarLength(bar, 7.85, "M"); break;
-        case 3: out = squareSheetLength(Profile::Square, ss, 7.85, "M"); break;
-        case 5: out = squareSheetLength(Profile::Sheet, ss, 7.85, "M"); break;
-        case 6: out = squareSheetWeight(Profile::None, ss, 7.85, "M"); break;
-        default: out = squareSheetLength(Profile::None, ss, 7.85, "M"); break;
+        case 0:
+            out = roundBarWeight(bar, 7.85, "M");
+            break;
+        case 1:
+            out = roundBarLength(bar, 7.85, "M");
+            break;
+        case 3:
+            out = squareSheetLength(Profile::Square, ss, 7.85, "M");
+            break;
+        case 5:
+            out = squareSheetLength(Profile::Sheet, ss, 7.85, "M");
+            break;
+        case 6:
+            out = squareSheetWeight(Profile::None, ss, 7.85, "M");
+            break;
+        default:
+            out = squareSheetLength(Profile::None, ss, 7.85, "M");
+            break;
         }
         QCOMPARE(int(out.status), status);
         QCOMPARE(out.badText, badText);

@@ -15,20 +15,32 @@ private slots:
         QTest::addColumn<QString>("point");
         QTest::newRow("round bar 20 mm, 1 m") << 10.0L * 3.141592653589793238462643383279502884L *
                                                      10.0L * 1.0L * (long double)7.85 / 1000
-                                              << "2,46615023306799" << "2.46615023306799";
-        QTest::newRow("whole") << 136.0L << "136" << "136";
-        QTest::newRow("zero") << 0.0L << "0" << "0";
-        QTest::newRow("negative") << -0.785L << "-0,785" << "-0.785";
-        QTest::newRow("0,0001 stays positional") << 0.0001L << "0,0001" << "0.0001";
-        QTest::newRow("below 1E-4") << 0.000015L << "1,5E-5" << "1.5E-5";
-        QTest::newRow("2E15") << 2e15L << "2E15" << "2E15";
+                                              << "2,46615023306799"
+                                              << "2.46615023306799";
+        QTest::newRow("whole") << 136.0L << "136"
+                               << "136";
+        QTest::newRow("zero") << 0.0L << "0"
+                              << "0";
+        QTest::newRow("negative") << -0.785L << "-0,785"
+                                  << "-0.785";
+        QTest::newRow("0,0001 stays positional") << 0.0001L << "0,0001"
+                                                 << "0.0001";
+        QTest::newRow("below 1E-4") << 0.000015L << "1,5E-5"
+                                    << "1.5E-5";
+        QTest::newRow("2E15") << 2e15L << "2E15"
+                              << "2E15";
         QTest::newRow("just under 1E15") << 999999999999999.0L << "999999999999999"
                                          << "999999999999999";
-        QTest::newRow("rounds up to 1E15") << 999999999999999.6L << "1E15" << "1E15";
-        QTest::newRow("rounds to 15 digits") << 1.0L / 3 << "0,333333333333333" << "0.333333333333333";
-        QTest::newRow("trailing zeros dropped") << 31.4000000000000001L << "31,4" << "31.4";
-        QTest::newRow("tiny negative") << -1.25e-7L << "-1,25E-7" << "-1.25E-7";
-        QTest::newRow("big with digits") << 1.234e20L << "1,234E20" << "1.234E20";
+        QTest::newRow("rounds up to 1E15") << 999999999999999.6L << "1E15"
+                                           << "1E15";
+        QTest::newRow("rounds to 15 digits") << 1.0L / 3 << "0,333333333333333"
+                                             << "0.333333333333333";
+        QTest::newRow("trailing zeros dropped") << 31.4000000000000001L << "31,4"
+                                                << "31.4";
+        QTest::newRow("tiny negative") << -1.25e-7L << "-1,25E-7"
+                                       << "-1.25E-7";
+        QTest::newRow("big with digits") << 1.234e20L << "1,234E20"
+                                         << "1.234E20";
     }
     void general()
     {
@@ -75,10 +87,10 @@ private slots:
         QTest::newRow("exponent") << "1e5000" << QChar(',') << false << 0.0;
         QTest::newRow("two separators") << "1,2,3" << QChar(',') << false << 0.0;
         QTest::newRow("unit") << "7,85 г/см3" << QChar(',') << false << 0.0;
-        QTest::newRow("entry text edited") << "Сталь конструкционная - 7," << QChar(',') << false
-                                           << 0.0;
-        QTest::newRow("10000 nines overflow") << QString(10000, QChar('9')) << QChar(',') << false
-                                              << 0.0;
+        QTest::newRow("entry text edited")
+            << "Сталь конструкционная - 7," << QChar(',') << false << 0.0;
+        QTest::newRow("10000 nines overflow")
+            << QString(10000, QChar('9')) << QChar(',') << false << 0.0;
     }
     void parse()
     {

@@ -32,26 +32,50 @@ private slots:
         QTest::addColumn<QString>("expected");
         const QByteArray base = "[Preferens]\r\nSpisok_material=Медь - 8,96\r\n[Language]\r\n"
                                 "russian=1\r\nEnglish=0\r\n";
-        QTest::newRow("plain") << base << "Preferens" << "Spisok_material" << "Медь - 8,96";
-        QTest::newRow("key case") << base << "LANGUAGE" << "Russian" << "1";
-        QTest::newRow("missing key") << base << "Language" << "deutsch" << "<none>";
-        QTest::newRow("missing section") << base << "Network" << "Email" << "<none>";
-        QTest::newRow("first key wins") << QByteArray("[a]\nk=1\nK=2\n") << "a" << "k" << "1";
-        QTest::newRow("first section wins")
-            << QByteArray("[a]\nk=1\n[A]\nk=2\nm=3\n") << "a" << "m" << "<none>";
+        QTest::newRow("plain") << base << "Preferens"
+                               << "Spisok_material"
+                               << "Медь - 8,96";
+        QTest::newRow("key case") << base << "LANGUAGE"
+                                  << "Russian"
+                                  << "1";
+        QTest::newRow("missing key") << base << "Language"
+                                     << "deutsch"
+                                     << "<none>";
+        QTest::newRow("missing section") << base << "Network"
+                                         << "Email"
+                                         << "<none>";
+        QTest::newRow("first key wins") << QByteArray("[a]\nk=1\nK=2\n") << "a"
+                                        << "k"
+                                        << "1";
+        QTest::newRow("first section wins") << QByteArray("[a]\nk=1\n[A]\nk=2\nm=3\n") << "a"
+                                            << "m"
+                                            << "<none>";
         QTest::newRow("Cyrillic names fold") << QByteArray("[Раздел]\nКЛЮЧ=да\n") << "раздел"
-                                             << "ключ" << "да";
+                                             << "ключ"
+                                             << "да";
         QTest::newRow("windows-1251")
             << QByteArray("[Preferens]\r\nSpisok_material=\xcc\xe5\xe4\xfc - 8,96\r\n")
-            << "Preferens" << "Spisok_material" << "Медь - 8,96";
-        QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF[s]\nk=v\n") << "s" << "k" << "v";
-        QTest::newRow("line without equals") << QByteArray("[s]\njunk\nk=v\n") << "s" << "k"
+            << "Preferens"
+            << "Spisok_material"
+            << "Медь - 8,96";
+        QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF[s]\nk=v\n") << "s"
+                                   << "k"
+                                   << "v";
+        QTest::newRow("line without equals") << QByteArray("[s]\njunk\nk=v\n") << "s"
+                                             << "k"
                                              << "v";
-        QTest::newRow("value with equals") << QByteArray("[s]\nk=a=b\n") << "s" << "k" << "a=b";
-        QTest::newRow("quoted value") << QByteArray("[s]\nk=\" x \"\n") << "s" << "k" << " x ";
+        QTest::newRow("value with equals") << QByteArray("[s]\nk=a=b\n") << "s"
+                                           << "k"
+                                           << "a=b";
+        QTest::newRow("quoted value") << QByteArray("[s]\nk=\" x \"\n") << "s"
+                                      << "k"
+                                      << " x ";
         QTest::newRow("binary garbage") << QByteArray("\x00\xff\xfe[\x01]=\x02\n", 9) << "s"
-                                        << "k" << "<none>";
-        QTest::newRow("empty") << QByteArray() << "s" << "k" << "<none>";
+                                        << "k"
+                                        << "<none>";
+        QTest::newRow("empty") << QByteArray() << "s"
+                               << "k"
+                               << "<none>";
     }
     void reading()
     {
@@ -61,7 +85,8 @@ private slots:
         QFETCH(QString, expected);
         const QString file = path("read.ini");
         write(file, content);
-        QCOMPARE(PrivateProfile::readString(file, section, key, QStringLiteral("<none>")), expected);
+        QCOMPARE(PrivateProfile::readString(file, section, key, QStringLiteral("<none>")),
+                 expected);
     }
 
     void writeKeepsOtherLines()
@@ -109,8 +134,8 @@ private slots:
 
     void unwritableFolderFailsQuietly()
     {
-        QVERIFY(!PrivateProfile::writeString(QStringLiteral("/proc/tolvex-test/x.ini"), "a", "b",
-                                             "c"));
+        QVERIFY(
+            !PrivateProfile::writeString(QStringLiteral("/proc/tolvex-test/x.ini"), "a", "b", "c"));
     }
 };
 

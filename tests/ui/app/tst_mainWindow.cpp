@@ -19,11 +19,12 @@
 using namespace tolvex;
 using namespace tolvex::test;
 
-namespace {
+namespace
+{
 
-const char* const Panels[] = {"pnlDvutavr",    "pnlShveler",    "pnlUgolok",       "pnlRels",
-                              "pnlShestigran", "pnlProkat",     "pnlAtrmatura",    "pnlList",
-                              "pnlListRiflen", "pnlProfnastil", "pnlMetizi",       "pnlTruba",
+const char* const Panels[] = {"pnlDvutavr",      "pnlShveler",       "pnlUgolok",    "pnlRels",
+                              "pnlShestigran",   "pnlProkat",        "pnlAtrmatura", "pnlList",
+                              "pnlListRiflen",   "pnlProfnastil",    "pnlMetizi",    "pnlTruba",
                               "pnlTrubaKvadrat", "pnlTrubaPryamugol"};
 
 TfrmGeneral* mainWindow(const RunningProgram& p)
@@ -35,7 +36,8 @@ QStringList visiblePanels(const RunningProgram& p)
 {
     QStringList out;
     for (const char* name : Panels)
-        if (QWidget* w = p.find<QWidget>("frmGeneral", QLatin1String(name)); w && w->isVisibleTo(p.main()))
+        if (QWidget* w = p.find<QWidget>("frmGeneral", QLatin1String(name));
+            w && w->isVisibleTo(p.main()))
             out << QLatin1String(name);
     return out;
 }
@@ -72,10 +74,13 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Tolvex версия 6.5"));
         QCOMPARE(w->width(), 578);
-        QCOMPARE(mainWindow(p)->centralWidget()->height() + mainWindow(p)->statusBar()->height(), 476);
-        for (const char* name : {"AboutBox", "Form6", "frmVolume", "Form26", "Form29", "frmSubscrible"})
+        QCOMPARE(mainWindow(p)->centralWidget()->height() + mainWindow(p)->statusBar()->height(),
+                 476);
+        for (const char* name :
+             {"AboutBox", "Form6", "frmVolume", "Form26", "Form29", "frmSubscrible"})
             QVERIFY2(p.window(QLatin1String(name)), name);
-        QCOMPARE(p.window("Form31")->windowTitle(), QStringLiteral("Пластические массы (пластмассы)"));
+        QCOMPARE(p.window("Form31")->windowTitle(),
+                 QStringLiteral("Пластические массы (пластмассы)"));
         QVERIFY(!p.window("Form6")->isVisible());
     }
 
@@ -216,7 +221,8 @@ private slots:
         QVERIFY(alloy->isHidden());
         chooseMaterial(p, QStringLiteral("Латуни (из списка)"));
         QVERIFY(!alloy->isHidden());
-        QCOMPARE(alloy->currentText(), QStringLiteral("Латунь литейная по ГОСТ 17711-72 ЛК80-3Л - 8,3"));
+        QCOMPARE(alloy->currentText(),
+                 QStringLiteral("Латунь литейная по ГОСТ 17711-72 ЛК80-3Л - 8,3"));
         QCOMPARE(double(w->density()), 8.3);
         QCOMPARE(w->materialName(), alloy->currentText());
         pick(alloy, 122);
@@ -284,7 +290,8 @@ private slots:
             QCOMPARE(folder.read("tolvex.ini"), QByteArray("[Network]\r\nEmail=0\r\n"));
             chooseMaterial(p, QStringLiteral("Медно-никелевые сплавы (из списка)"));
         }
-        QVERIFY(folder.read("tolvex.ini").contains("Spisok_material=Медно-никелевые сплавы (из списка)"));
+        QVERIFY(folder.read("tolvex.ini")
+                    .contains("Spisok_material=Медно-никелевые сплавы (из списка)"));
         RunningProgram p;
         QCOMPARE(p.find<QComboBox>("frmGeneral", "RzComboBox1")->currentText(),
                  QStringLiteral("Медно-никелевые сплавы (из списка)"));
@@ -313,10 +320,10 @@ private slots:
         QTest::newRow("language not integers")
             << QByteArray("[Preferens]\nSpisok_material=Олово - 7,3\n[Language]\nrussian=yes\n")
             << "Олово - 7,3" << 7.3 << false << false;
-        QTest::newRow("typed density") << QByteArray("[Preferens]\nSpisok_material=8,5\n") << "8,5"
-                                       << 8.5 << false << false;
-        QTest::newRow("typed junk") << QByteArray("[Preferens]\nSpisok_material=abc\n") << "abc"
-                                    << 0.0 << false << false;
+        QTest::newRow("typed density")
+            << QByteArray("[Preferens]\nSpisok_material=8,5\n") << "8,5" << 8.5 << false << false;
+        QTest::newRow("typed junk")
+            << QByteArray("[Preferens]\nSpisok_material=abc\n") << "abc" << 0.0 << false << false;
         QByteArray big = "[Preferens]\nSpisok_material=Титан - 4,505\n[Junk]\n";
         while (big.size() < 5 * 1024 * 1024)
             big += "a_long_key_for_padding=and a long value for padding the file out\n";
@@ -403,7 +410,8 @@ private slots:
         QCOMPARE(timer->interval(), 10000);
         p.find<QPushButton>("frmGeneral", "RzBitBtn73")->click();
         QVERIFY(ad->isHidden() && !notes->isHidden());
-        QMetaObject::invokeMethod(timer, "timeout"); // the later tick changes nothing, stops the timer
+        QMetaObject::invokeMethod(timer,
+                                  "timeout"); // the later tick changes nothing, stops the timer
         QVERIFY(ad->isHidden() && !notes->isHidden());
         QVERIFY(!timer->isActive());
     }
@@ -417,7 +425,8 @@ private slots:
             p.main()->findChild<QAction*>(QLatin1String(item))->trigger();
         QCOMPARE(watcher.seen().size(), 7);
         for (const SeenBox& box : watcher.seen()) {
-            QVERIFY(box.text.startsWith(QStringLiteral("Извините, но в данный момент раздел на модернизации.\n")));
+            QVERIFY(box.text.startsWith(
+                QStringLiteral("Извините, но в данный момент раздел на модернизации.\n")));
             QCOMPARE(box.icon, QMessageBox::Question);
         }
     }
@@ -431,7 +440,8 @@ private slots:
                                        i == 7, i == 8, i == 9, i == 10, i == 11, i == 12, i == 13);
             QApplication::processEvents();
             const QStringList clipped = clippedWidgets(p.main());
-            QVERIFY2(clipped.isEmpty(), qPrintable(QLatin1String(Panels[i]) + ": " + clipped.join(", ")));
+            QVERIFY2(clipped.isEmpty(),
+                     qPrintable(QLatin1String(Panels[i]) + ": " + clipped.join(", ")));
             saveShot(p.main(), QLatin1String(Panels[i]));
         }
     }
