@@ -227,6 +227,18 @@ private slots:
         QCOMPARE(w->materialName(), alloy->currentText());
         pick(alloy, 122);
         QCOMPARE(double(w->density()), 6.2);
+        // The report names the alloy picked, not the group entry.
+        openGroup(p, "gbProkat");
+        field(p, "RzNumericEdit25")->setText("20");
+        field(p, "RzNumericEdit26")->setText("1");
+        p.find<QPushButton>("frmGeneral", "RzBitBtn19")->click();
+        QCOMPARE(
+            p.find<QPlainTextEdit>("frmGeneral", "RzMemo13")
+                ->property("reportText")
+                .toString()
+                .split("\r\n")
+                .at(2),
+            QStringLiteral("Материал трубы: Цинковые сплавы антифрикционные ЦАМ 9-1,5Л - 6,2"));
 
         auto* box = p.find<QComboBox>("frmGeneral", "RzComboBox1");
         typeInto(box->lineEdit(), "8");
