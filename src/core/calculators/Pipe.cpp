@@ -2,6 +2,8 @@
 
 #include "common/NumberText.h"
 
+#include <variant>
+
 namespace tolvex::calc
 {
 
@@ -30,6 +32,32 @@ Outcome kindMissing()
     return out;
 }
 
+// The pipe's cross-section read from its fields, with `quantity` (the length or the
+// weight, the third tested field) read too; or the outcome that stops the operation.
+struct Section {
+    Diameter D;
+    long double wall = 0;
+    long double quantity = 0;
+};
+
+std::variant<Section, Outcome> readSection(DiameterKind kind, const PipeFields& f,
+                                           const QString& quantity)
+{
+    if (auto refused = refuse({f.diameter, f.wall, quantity}))
+        return *refused;
+    if (kind == DiameterKind::None)
+        return kindMissing();
+    Reader read;
+    const long double given = read(f.diameter);
+    Section section;
+    section.wall = read(f.wall);
+    section.quantity = read(quantity);
+    if (read.failed())
+        return read.failure();
+    section.D = outerDiameter(kind, given, section.wall);
+    return section;
+}
+
 // The report up to the line of the given quantity.
 QString reportStart(const QString& material, const QString& phrase, const PipeFields& f)
 {
@@ -53,17 +81,10 @@ long double pipeSurface(long double D, long double s, long double L)
 Outcome truba(DiameterKind kind, const PipeFields& f, long double density, const QString& material,
               MaterialSource source, bool withSurface)
 {
-    if (auto refused = refuse({f.diameter, f.wall, f.length}))
-        return *refused;
-    if (kind == DiameterKind::None)
-        return kindMissing();
-    Reader read;
-    const long double given = read(f.diameter);
-    const long double s = read(f.wall);
-    const long double L = read(f.length);
-    if (read.failed())
-        return read.failure();
-    const Diameter D = outerDiameter(kind, given, s);
+    const auto section = readSection(kind, f, f.length);
+    if (const auto* stop = std::get_if<Outcome>(&section))
+        return *stop;
+    const auto& [D, s, L] = std::get<Section>(section);
 
     Outcome out = finish((D.outer - s) * Pi * s * L * density / 1000);
     if (!out.ok())
@@ -84,17 +105,10 @@ Outcome truba(DiameterKind kind, const PipeFields& f, long double density, const
 
 Outcome truba1(DiameterKind kind, const PipeFields& f, long double density, const QString& material)
 {
-    if (auto refused = refuse({f.diameter, f.wall, f.weight}))
-        return *refused;
-    if (kind == DiameterKind::None)
-        return kindMissing();
-    Reader read;
-    const long double given = read(f.diameter);
-    const long double s = read(f.wall);
-    const long double W = read(f.weight);
-    if (read.failed())
-        return read.failure();
-    const Diameter D = outerDiameter(kind, given, s);
+    const auto section = readSection(kind, f, f.weight);
+    if (const auto* stop = std::get_if<Outcome>(&section))
+        return *stop;
+    const auto& [D, s, W] = std::get<Section>(section);
 
     Outcome out = finish(W * 1000 / ((D.outer - s) * Pi * s * density));
     if (out.ok())

@@ -6,7 +6,25 @@ namespace tolvex::calc
 namespace
 {
 const QString NL = QStringLiteral("\r\n");
+
+// The report of a square or a sheet up to its last two lines: the profile and its sides.
+QString profileHead(Profile p, const SquareSheetFields& f, const QString& material)
+{
+    if (p == Profile::Square)
+        return reportHead(material) + NL + "Профиль: квадрат " + NL + "сторона а= " + f.sideA +
+               " мм.," + NL;
+    return reportHead(material) + NL + "Профиль: лист " + NL + "сторона а= " + f.sideA + " мм.," +
+           NL + "сторона b= " + f.sideB + " мм.," + NL;
 }
+
+// The cross-section area of a square (a × a) or a sheet (a × b), mm²; `read` remembers
+// a side that is no number.
+long double profileArea(Profile p, const SquareSheetFields& f, Reader& read)
+{
+    const long double a = read(f.sideA);
+    return p == Profile::Sheet ? a * read(f.sideB) : a * a;
+}
+} // namespace
 
 Outcome roundBarWeight(const RoundBarFields& f, long double density, const QString& material)
 {
@@ -50,26 +68,19 @@ Outcome squareSheetWeight(Profile p, const SquareSheetFields& f, long double den
     if (auto refused = refuse({f.length}))
         return *refused;
     Reader read;
-    const long double a = read(f.sideA);
-    const long double b = p == Profile::Sheet ? read(f.sideB) : 0;
+    const long double area = profileArea(p, f, read);
     const long double t = read(f.length);
     if (read.failed())
         return read.failure();
-    if (p == Profile::Square) {
-        Outcome out = finish(a * a * t * density / 1000000);
-        if (out.ok())
-            out.report = reportHead(material) + NL + "Профиль: квадрат " + NL +
-                         "сторона а= " + f.sideA + " мм.," + NL + "при длине квадрата в " +
-                         f.length + " мм.," + NL + "общий вес квадрата составит: " + out.result +
-                         " кг.";
+    Outcome out = finish(area * t * density / 1000000);
+    if (!out.ok())
         return out;
-    }
-    Outcome out = finish(a * b * t * density / 1000000);
-    if (out.ok())
-        out.report = reportHead(material) + NL + "Профиль: лист " + NL + "сторона а= " + f.sideA +
-                     " мм.," + NL + "сторона b= " + f.sideB + " мм.," + NL +
-                     "при толщине листа в " + f.length + " мм.," + NL +
-                     "общий вес листа составит: " + out.result + " кг.";
+    out.report =
+        profileHead(p, f, material) +
+        (p == Profile::Square
+             ? "при длине квадрата в " + f.length + " мм.," + NL + "общий вес квадрата составит: "
+             : "при толщине листа в " + f.length + " мм.," + NL + "общий вес листа составит: ") +
+        out.result + " кг.";
     return out;
 }
 
@@ -81,24 +92,18 @@ Outcome squareSheetLength(Profile p, const SquareSheetFields& f, long double den
     if (auto refused = refuse({f.weight}))
         return *refused;
     Reader read;
-    const long double a = read(f.sideA);
-    const long double b = p == Profile::Sheet ? read(f.sideB) : 0;
+    const long double area = profileArea(p, f, read);
     const long double m = read(f.weight);
     if (read.failed())
         return read.failure();
-    if (p == Profile::Square) {
-        Outcome out = finish(m * 1000000 / (a * a * density));
-        if (out.ok())
-            out.report = reportHead(material) + NL + "Профиль: квадрат " + NL +
-                         "сторона а= " + f.sideA + " мм.," + NL + "при весе проката " + f.weight +
-                         " кг.," + NL + "общая длина проката составит: " + out.result + " мм.";
+    Outcome out = finish(m * 1000000 / (area * density));
+    if (!out.ok())
         return out;
-    }
-    Outcome out = finish(m * 1000000 / (a * b * density));
-    if (out.ok())
-        out.report = reportHead(material) + NL + "Профиль: лист " + NL + "сторона а= " + f.sideA +
-                     " мм.," + NL + "сторона b= " + f.sideB + " мм.," + NL + "при весе листа в " +
-                     f.weight + " кг.," + NL + "толщина листа составит: " + out.result + " мм.";
+    out.report = profileHead(p, f, material) +
+                 (p == Profile::Square ? "при весе проката " + f.weight + " кг.," + NL +
+                                             "общая длина проката составит: " + out.result + " мм."
+                                       : "при весе листа в " + f.weight + " кг.," + NL +
+                                             "толщина листа составит: " + out.result + " мм.");
     return out;
 }
 
