@@ -2,8 +2,8 @@
 // both material lists. Run by hand: bench_languard [runs]
 // (offscreen by default; the shipped language files are copied to a temporary folder).
 
-#include "app/TfrmGeneral.h"
-#include "app/startup.h"
+#include "ui/app/TfrmGeneral.h"
+#include "ui/app/startup.h"
 
 #include <QAction>
 #include <QApplication>

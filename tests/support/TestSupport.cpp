@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "app/startup.h"
+#include "ui/app/startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/PrivateProfile.h"
+#include "core/common/PrivateProfile.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,7 +1,7 @@
-#include "Configuration.h"
+#include "core/app/Configuration.h"
 
-#include "ProgramFolder.h"
-#include "common/PrivateProfile.h"
+#include "core/app/ProgramFolder.h"
+#include "core/common/PrivateProfile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "LanguageFile.h"
+#include "core/app/LanguageFile.h"
 
-#include "common/PrivateProfile.h"
+#include "core/common/PrivateProfile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LanguageKeys.h"
+#include "core/app/LanguageKeys.h"
 
 #include <QList>
 #include <QPair>

@@ -1,4 +1,4 @@
-#include "LanguageKeys.h"
+#include "core/app/LanguageKeys.h"
 
 namespace tolvex::language
 {

@@ -1,4 +1,4 @@
-#include "ProgramFolder.h"
+#include "core/app/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

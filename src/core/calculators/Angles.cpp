@@ -1,4 +1,4 @@
-#include "Angles.h"
+#include "core/calculators/Angles.h"
 
 namespace tolvex::calc
 {

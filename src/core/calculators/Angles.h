@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PerMetre.h"
+#include "core/calculators/PerMetre.h"
 
 #include <vector>
 

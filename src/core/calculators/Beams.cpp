@@ -1,4 +1,4 @@
-#include "Beams.h"
+#include "core/calculators/Beams.h"
 
 namespace tolvex::calc
 {

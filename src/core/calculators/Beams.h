@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PerMetre.h"
+#include "core/calculators/PerMetre.h"
 
 // The I-beam, channel and rail: a profile chosen from a list, a fixed weight per
 // metre of steel, both directions. The material plays no part.

@@ -1,6 +1,6 @@
-#include "Calculation.h"
+#include "core/calculators/Calculation.h"
 
-#include "common/NumberText.h"
+#include "core/common/NumberText.h"
 
 #include <cmath>
 

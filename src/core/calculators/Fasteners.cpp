@@ -1,6 +1,6 @@
-#include "Fasteners.h"
+#include "core/calculators/Fasteners.h"
 
-#include "common/NumberText.h"
+#include "core/common/NumberText.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Calculation.h"
-#include "ListChoice.h"
+#include "core/calculators/Calculation.h"
+#include "core/calculators/ListChoice.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "Hexagon.h"
+#include "core/calculators/Hexagon.h"
 
-#include "common/NumberText.h"
+#include "core/common/NumberText.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "HollowSections.h"
+#include "core/calculators/HollowSections.h"
 
 #include <vector>
 

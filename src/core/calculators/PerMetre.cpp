@@ -1,6 +1,6 @@
-#include "PerMetre.h"
+#include "core/calculators/PerMetre.h"
 
-#include "common/NumberText.h"
+#include "core/common/NumberText.h"
 
 namespace tolvex::calc
 {

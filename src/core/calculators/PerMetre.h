@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Calculation.h"
+#include "core/calculators/Calculation.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "Pipe.h"
+#include "core/calculators/Pipe.h"
 
-#include "common/NumberText.h"
+#include "core/common/NumberText.h"
 
 #include <variant>
 

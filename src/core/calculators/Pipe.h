@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Calculation.h"
+#include "core/calculators/Calculation.h"
 
 // Round pipe: weight from length (`truba`) and length from weight (`truba1`) for the
 // current density, given the outer or the inner diameter and the wall thickness

@@ -1,4 +1,4 @@
-#include "PlateAndSheet.h"
+#include "core/calculators/PlateAndSheet.h"
 
 namespace tolvex::calc
 {

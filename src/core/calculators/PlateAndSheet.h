@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ListChoice.h"
-#include "PerMetre.h"
+#include "core/calculators/ListChoice.h"
+#include "core/calculators/PerMetre.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "Rebar.h"
+#include "core/calculators/Rebar.h"
 
 namespace tolvex::calc
 {

@@ -1,4 +1,4 @@
-#include "RoundBar.h"
+#include "core/calculators/RoundBar.h"
 
 namespace tolvex::calc
 {

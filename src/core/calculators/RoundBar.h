@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Calculation.h"
+#include "core/calculators/Calculation.h"
 
 // Round bar (diameter d in mm, length L in m, weight m in kg) and square bar or
 // sheet (sides a, b in mm, length or thickness in mm) from the current density.

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "core/common/NumberText.h"
 
 #include <QLocale>
 #include <QRegularExpression>

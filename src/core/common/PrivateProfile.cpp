@@ -1,4 +1,4 @@
-#include "PrivateProfile.h"
+#include "core/common/PrivateProfile.h"
 
 #include <QDir>
 #include <QFile>

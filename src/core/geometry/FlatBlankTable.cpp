@@ -1,4 +1,4 @@
-#include "FlatBlankTable.h"
+#include "core/geometry/FlatBlankTable.h"
 
 namespace tolvex::geometry
 {

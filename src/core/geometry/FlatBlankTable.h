@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FlatBlanks.h"
+#include "core/geometry/FlatBlanks.h"
 
 #include <QString>
 #include <vector>

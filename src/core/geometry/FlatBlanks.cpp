@@ -1,8 +1,8 @@
-#include "FlatBlanks.h"
+#include "core/geometry/FlatBlanks.h"
 
-#include "GeometryNumbers.h"
-#include "calculators/Calculation.h"
-#include "common/NumberText.h"
+#include "core/geometry/GeometryNumbers.h"
+#include "core/calculators/Calculation.h"
+#include "core/common/NumberText.h"
 
 #include <cmath>
 #include <vector>

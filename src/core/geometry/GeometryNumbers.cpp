@@ -1,7 +1,7 @@
-#include "GeometryNumbers.h"
+#include "core/geometry/GeometryNumbers.h"
 
-#include "calculators/Calculation.h"
-#include "common/NumberText.h"
+#include "core/calculators/Calculation.h"
+#include "core/common/NumberText.h"
 
 #include <charconv>
 #include <cmath>

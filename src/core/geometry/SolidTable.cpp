@@ -1,4 +1,4 @@
-#include "SolidTable.h"
+#include "core/geometry/SolidTable.h"
 
 namespace tolvex::geometry
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Solids.h"
+#include "core/geometry/Solids.h"
 
 #include <QString>
 #include <vector>

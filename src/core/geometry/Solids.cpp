@@ -1,8 +1,8 @@
-#include "Solids.h"
+#include "core/geometry/Solids.h"
 
-#include "GeometryNumbers.h"
-#include "calculators/Calculation.h"
-#include "common/NumberText.h"
+#include "core/geometry/GeometryNumbers.h"
+#include "core/calculators/Calculation.h"
+#include "core/common/NumberText.h"
 
 #include <cmath>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "WindowDensity.h"
+#include "core/geometry/WindowDensity.h"
 
-#include "materials/MaterialCatalogue.h"
+#include "core/materials/MaterialCatalogue.h"
 
 namespace tolvex::geometry
 {

@@ -1,7 +1,7 @@
-#include "DensitySelection.h"
+#include "core/materials/DensitySelection.h"
 
-#include "MaterialCatalogue.h"
-#include "common/NumberText.h"
+#include "core/materials/MaterialCatalogue.h"
+#include "core/common/NumberText.h"
 
 #include <cmath>
 

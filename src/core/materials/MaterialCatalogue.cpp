@@ -1,6 +1,6 @@
-#include "MaterialCatalogue.h"
+#include "core/materials/MaterialCatalogue.h"
 
-#include "common/NumberText.h"
+#include "core/common/NumberText.h"
 
 namespace tolvex::materials
 {

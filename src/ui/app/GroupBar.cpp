@@ -1,4 +1,4 @@
-#include "GroupBar.h"
+#include "ui/app/GroupBar.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

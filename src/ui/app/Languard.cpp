@@ -1,16 +1,16 @@
 // The language switch: the two menu items and applying a language file to the
 // windows by the key table (found by objectName, so the table stays data).
 
-#include "TfrmGeneral.h"
+#include "ui/app/TfrmGeneral.h"
 
-#include "app/Configuration.h"
-#include "app/LanguageFile.h"
-#include "app/LanguageKeys.h"
-#include "app/ProgramFolder.h"
-#include "app/startup.h"
-#include "common/MessageBoxes.h"
-#include "common/RadioGroup.h"
-#include "materials/MaterialBar.h"
+#include "core/app/Configuration.h"
+#include "core/app/LanguageFile.h"
+#include "core/app/LanguageKeys.h"
+#include "core/app/ProgramFolder.h"
+#include "ui/app/startup.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/RadioGroup.h"
+#include "ui/materials/MaterialBar.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "SecondaryWindow.h"
+#include "ui/app/SecondaryWindow.h"
 
 namespace tolvex
 {

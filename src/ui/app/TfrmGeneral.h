@@ -11,7 +11,7 @@
 // text and the report; the panel writes them into the result field and the report
 // box, or shows the message box the outcome names.
 
-#include "calculators/CalculatorHost.h"
+#include "ui/calculators/CalculatorHost.h"
 
 #include <QHash>
 #include <QMainWindow>

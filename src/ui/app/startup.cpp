@@ -1,8 +1,8 @@
-#include "startup.h"
+#include "ui/app/startup.h"
 
-#include "SecondaryWindow.h"
-#include "TfrmGeneral.h"
-#include "geometry/GeometryWindows.h"
+#include "ui/app/SecondaryWindow.h"
+#include "ui/app/TfrmGeneral.h"
+#include "ui/geometry/GeometryWindows.h"
 
 #include <QAbstractButton>
 #include <QApplication>

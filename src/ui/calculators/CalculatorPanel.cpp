@@ -1,8 +1,8 @@
-#include "CalculatorPanel.h"
+#include "ui/calculators/CalculatorPanel.h"
 
-#include "CalculatorHost.h"
-#include "common/MessageBoxes.h"
-#include "common/NumericEdit.h"
+#include "ui/calculators/CalculatorHost.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/NumericEdit.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/Calculation.h"
+#include "core/calculators/Calculation.h"
 
 #include <QFrame>
 

@@ -1,8 +1,8 @@
-#include "HollowSectionPanel.h"
+#include "ui/calculators/HollowSectionPanel.h"
 
-#include "CalculatorHost.h"
-#include "TablePanelSupport.h"
-#include "common/NumericEdit.h"
+#include "ui/calculators/CalculatorHost.h"
+#include "ui/calculators/TablePanelSupport.h"
+#include "ui/common/NumericEdit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

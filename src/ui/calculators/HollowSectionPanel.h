@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalculatorPanel.h"
-#include "calculators/HollowSections.h"
+#include "ui/calculators/CalculatorPanel.h"
+#include "core/calculators/HollowSections.h"
 
 #include <QList>
 

@@ -1,9 +1,9 @@
-#include "ListPanel.h"
+#include "ui/calculators/ListPanel.h"
 
-#include "CalculatorHost.h"
-#include "calculators/RoundBar.h"
-#include "common/NumericEdit.h"
-#include "common/RadioGroup.h"
+#include "ui/calculators/CalculatorHost.h"
+#include "core/calculators/RoundBar.h"
+#include "ui/common/NumericEdit.h"
+#include "ui/common/RadioGroup.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CalculatorPanel.h"
+#include "ui/calculators/CalculatorPanel.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,8 +1,8 @@
-#include "MetiziPanel.h"
+#include "ui/calculators/MetiziPanel.h"
 
-#include "TablePanelSupport.h"
-#include "calculators/Fasteners.h"
-#include "common/NumericEdit.h"
+#include "ui/calculators/TablePanelSupport.h"
+#include "core/calculators/Fasteners.h"
+#include "ui/common/NumericEdit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
-#include "ProkatPanel.h"
+#include "ui/calculators/ProkatPanel.h"
 
-#include "CalculatorHost.h"
-#include "calculators/RoundBar.h"
-#include "common/NumericEdit.h"
+#include "ui/calculators/CalculatorHost.h"
+#include "core/calculators/RoundBar.h"
+#include "ui/common/NumericEdit.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "SizeListPanel.h"
+#include "ui/calculators/SizeListPanel.h"
 
-#include "TablePanelSupport.h"
-#include "calculators/Hexagon.h"
-#include "calculators/PlateAndSheet.h"
-#include "calculators/Rebar.h"
-#include "common/NumericEdit.h"
+#include "ui/calculators/TablePanelSupport.h"
+#include "core/calculators/Hexagon.h"
+#include "core/calculators/PlateAndSheet.h"
+#include "core/calculators/Rebar.h"
+#include "ui/common/NumericEdit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

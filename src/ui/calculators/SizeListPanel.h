@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CalculatorPanel.h"
-#include "calculators/ListChoice.h"
-#include "calculators/PerMetre.h"
+#include "ui/calculators/CalculatorPanel.h"
+#include "core/calculators/ListChoice.h"
+#include "core/calculators/PerMetre.h"
 
 class QComboBox;
 class QPlainTextEdit;

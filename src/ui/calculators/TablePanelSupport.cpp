@@ -1,8 +1,8 @@
-#include "TablePanelSupport.h"
+#include "ui/calculators/TablePanelSupport.h"
 
-#include "CalculatorHost.h"
-#include "app/startup.h"
-#include "common/MessageBoxes.h"
+#include "ui/calculators/CalculatorHost.h"
+#include "ui/app/startup.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/ListChoice.h"
+#include "core/calculators/ListChoice.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "TablePanelsI.h"
+#include "ui/calculators/TablePanelsI.h"
 
-#include "SizeListPanel.h"
-#include "TrubaPanel.h"
-#include "UgolokPanel.h"
-#include "calculators/Beams.h"
+#include "ui/calculators/SizeListPanel.h"
+#include "ui/calculators/TrubaPanel.h"
+#include "ui/calculators/UgolokPanel.h"
+#include "core/calculators/Beams.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "TablePanelsII.h"
+#include "ui/calculators/TablePanelsII.h"
 
-#include "HollowSectionPanel.h"
-#include "MetiziPanel.h"
-#include "SizeListPanel.h"
+#include "ui/calculators/HollowSectionPanel.h"
+#include "ui/calculators/MetiziPanel.h"
+#include "ui/calculators/SizeListPanel.h"
 
 namespace tolvex
 {

@@ -1,9 +1,9 @@
-#include "TrubaPanel.h"
+#include "ui/calculators/TrubaPanel.h"
 
-#include "CalculatorHost.h"
-#include "common/MessageBoxes.h"
-#include "common/NumericEdit.h"
-#include "common/RadioGroup.h"
+#include "ui/calculators/CalculatorHost.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/NumericEdit.h"
+#include "ui/common/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

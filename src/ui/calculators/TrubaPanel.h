@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalculatorPanel.h"
-#include "calculators/Pipe.h"
+#include "ui/calculators/CalculatorPanel.h"
+#include "core/calculators/Pipe.h"
 
 class QCheckBox;
 

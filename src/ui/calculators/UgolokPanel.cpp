@@ -1,8 +1,8 @@
-#include "UgolokPanel.h"
+#include "ui/calculators/UgolokPanel.h"
 
-#include "TablePanelSupport.h"
-#include "common/NumericEdit.h"
-#include "common/RadioGroup.h"
+#include "ui/calculators/TablePanelSupport.h"
+#include "ui/common/NumericEdit.h"
+#include "ui/common/RadioGroup.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CalculatorPanel.h"
-#include "calculators/Angles.h"
+#include "ui/calculators/CalculatorPanel.h"
+#include "core/calculators/Angles.h"
 
 class QComboBox;
 

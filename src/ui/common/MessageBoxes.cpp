@@ -1,4 +1,4 @@
-#include "MessageBoxes.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
-#include "NumericEdit.h"
+#include "ui/common/NumericEdit.h"
 
-#include "common/NumberText.h"
+#include "core/common/NumberText.h"
 
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>

@@ -1,4 +1,4 @@
-#include "Online.h"
+#include "ui/common/Online.h"
 
 #include <QNetworkInformation>
 #include <QNetworkInterface>

@@ -1,8 +1,8 @@
-#include "BaseSidesDialog.h"
+#include "ui/geometry/BaseSidesDialog.h"
 
-#include "TfrmPerimetrCalc.h"
-#include "TfrmSquareCalc.h"
-#include "WholeNumberEdit.h"
+#include "ui/geometry/TfrmPerimetrCalc.h"
+#include "ui/geometry/TfrmSquareCalc.h"
+#include "ui/geometry/WholeNumberEdit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "BlankFigureTab.h"
+#include "ui/geometry/BlankFigureTab.h"
 
-#include "BlankVariantPanel.h"
-#include "common/RadioGroup.h"
+#include "ui/geometry/BlankVariantPanel.h"
+#include "ui/common/RadioGroup.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

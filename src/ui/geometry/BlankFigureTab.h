@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/FlatBlankTable.h"
+#include "core/geometry/FlatBlankTable.h"
 
 #include <QList>
 #include <QWidget>

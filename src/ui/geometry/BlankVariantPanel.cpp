@@ -1,7 +1,7 @@
-#include "BlankVariantPanel.h"
+#include "ui/geometry/BlankVariantPanel.h"
 
-#include "SketchView.h"
-#include "common/NumericEdit.h"
+#include "ui/geometry/SketchView.h"
+#include "ui/common/NumericEdit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

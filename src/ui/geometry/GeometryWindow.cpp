@@ -1,6 +1,6 @@
-#include "GeometryWindow.h"
+#include "ui/geometry/GeometryWindow.h"
 
-#include "WindowMaterialBox.h"
+#include "ui/geometry/WindowMaterialBox.h"
 
 #include <QCloseEvent>
 #include <QScreen>

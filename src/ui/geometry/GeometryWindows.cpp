@@ -1,8 +1,8 @@
-#include "GeometryWindows.h"
+#include "ui/geometry/GeometryWindows.h"
 
-#include "BaseSidesDialog.h"
-#include "TForm6.h"
-#include "TfrmVolume.h"
+#include "ui/geometry/BaseSidesDialog.h"
+#include "ui/geometry/TForm6.h"
+#include "ui/geometry/TfrmVolume.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "ResultLanguage.h"
+#include "ui/geometry/ResultLanguage.h"
 
-#include "app/TfrmGeneral.h"
-#include "app/startup.h"
+#include "ui/app/TfrmGeneral.h"
+#include "ui/app/startup.h"
 
 #include <QAction>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/FlatBlanks.h"
+#include "core/geometry/FlatBlanks.h"
 
 namespace tolvex
 {

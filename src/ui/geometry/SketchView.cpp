@@ -1,4 +1,4 @@
-#include "SketchView.h"
+#include "ui/geometry/SketchView.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,7 +1,7 @@
-#include "SolidPageWidget.h"
+#include "ui/geometry/SolidPageWidget.h"
 
-#include "SketchView.h"
-#include "common/NumericEdit.h"
+#include "ui/geometry/SketchView.h"
+#include "ui/common/NumericEdit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

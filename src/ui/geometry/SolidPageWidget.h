@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/SolidTable.h"
+#include "core/geometry/SolidTable.h"
 
 #include <QList>
 #include <QWidget>

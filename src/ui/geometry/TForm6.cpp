@@ -1,10 +1,10 @@
-#include "TForm6.h"
+#include "ui/geometry/TForm6.h"
 
-#include "BlankFigureTab.h"
-#include "BlankVariantPanel.h"
-#include "ResultLanguage.h"
-#include "WindowMaterialBox.h"
-#include "common/MessageBoxes.h"
+#include "ui/geometry/BlankFigureTab.h"
+#include "ui/geometry/BlankVariantPanel.h"
+#include "ui/geometry/ResultLanguage.h"
+#include "ui/geometry/WindowMaterialBox.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

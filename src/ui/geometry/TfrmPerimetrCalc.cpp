@@ -1,4 +1,4 @@
-#include "TfrmPerimetrCalc.h"
+#include "ui/geometry/TfrmPerimetrCalc.h"
 
 namespace tolvex
 {

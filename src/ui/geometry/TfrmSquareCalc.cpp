@@ -1,4 +1,4 @@
-#include "TfrmSquareCalc.h"
+#include "ui/geometry/TfrmSquareCalc.h"
 
 namespace tolvex
 {

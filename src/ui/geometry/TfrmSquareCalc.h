@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BaseSidesDialog.h"
+#include "ui/geometry/BaseSidesDialog.h"
 
 namespace tolvex
 {

@@ -1,13 +1,13 @@
-#include "TfrmVolume.h"
+#include "ui/geometry/TfrmVolume.h"
 
-#include "BaseSidesDialog.h"
-#include "SolidPageWidget.h"
-#include "WindowMaterialBox.h"
-#include "app/startup.h"
-#include "common/MessageBoxes.h"
-#include "common/NumberText.h"
-#include "common/NumericEdit.h"
-#include "geometry/Solids.h"
+#include "ui/geometry/BaseSidesDialog.h"
+#include "ui/geometry/SolidPageWidget.h"
+#include "ui/geometry/WindowMaterialBox.h"
+#include "ui/app/startup.h"
+#include "ui/common/MessageBoxes.h"
+#include "core/common/NumberText.h"
+#include "ui/common/NumericEdit.h"
+#include "core/geometry/Solids.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GeometryWindow.h"
+#include "ui/geometry/GeometryWindow.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
-#include "WholeNumberEdit.h"
+#include "ui/geometry/WholeNumberEdit.h"
 
-#include "geometry/GeometryNumbers.h"
+#include "core/geometry/GeometryNumbers.h"
 
 #include <QLocale>
 #include <QRegularExpressionValidator>

@@ -1,7 +1,7 @@
-#include "WindowMaterialBox.h"
+#include "ui/geometry/WindowMaterialBox.h"
 
-#include "common/MessageBoxes.h"
-#include "materials/MaterialCatalogue.h"
+#include "ui/common/MessageBoxes.h"
+#include "core/materials/MaterialCatalogue.h"
 
 #include <QComboBox>
 #include <QGridLayout>

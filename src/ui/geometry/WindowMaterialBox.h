@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/WindowDensity.h"
+#include "core/geometry/WindowDensity.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
-#include "MaterialBar.h"
+#include "ui/materials/MaterialBar.h"
 
-#include "app/Configuration.h"
-#include "common/MessageBoxes.h"
-#include "materials/MaterialCatalogue.h"
+#include "core/app/Configuration.h"
+#include "ui/common/MessageBoxes.h"
+#include "core/materials/MaterialCatalogue.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "materials/DensitySelection.h"
+#include "core/materials/DensitySelection.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "Windows1251.h"
-#include "app/LanguageFile.h"
-#include "app/LanguageKeys.h"
+#include "core/app/LanguageFile.h"
+#include "core/app/LanguageKeys.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "Windows1251.h"
-#include "app/LanguageFile.h"
-#include "app/LanguageKeys.h"
-#include "materials/MaterialCatalogue.h"
+#include "core/app/LanguageFile.h"
+#include "core/app/LanguageKeys.h"
+#include "core/materials/MaterialCatalogue.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "calculators/Hexagon.h"
-#include "calculators/PlateAndSheet.h"
-#include "calculators/Rebar.h"
+#include "core/calculators/Hexagon.h"
+#include "core/calculators/PlateAndSheet.h"
+#include "core/calculators/Rebar.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "calculators/Fasteners.h"
+#include "core/calculators/Fasteners.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "calculators/HollowSections.h"
+#include "core/calculators/HollowSections.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "calculators/Angles.h"
+#include "core/calculators/Angles.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "calculators/Beams.h"
+#include "core/calculators/Beams.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "calculators/Pipe.h"
+#include "core/calculators/Pipe.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "calculators/RoundBar.h"
+#include "core/calculators/RoundBar.h"
 
 #include <QTest>
 

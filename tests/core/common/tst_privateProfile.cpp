@@ -1,4 +1,4 @@
-#include "common/PrivateProfile.h"
+#include "core/common/PrivateProfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

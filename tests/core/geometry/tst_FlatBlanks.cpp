@@ -1,6 +1,6 @@
 // Flat blanks: area routines, result lines and the number form of the lines.
-#include "geometry/FlatBlanks.h"
-#include "geometry/GeometryNumbers.h"
+#include "core/geometry/FlatBlanks.h"
+#include "core/geometry/GeometryNumbers.h"
 
 #include <QTest>
 #include <cmath>

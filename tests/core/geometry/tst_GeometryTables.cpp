@@ -1,9 +1,9 @@
 // The geometry windows' layout tables and their window density.
-#include "geometry/FlatBlankTable.h"
-#include "geometry/GeometryNumbers.h"
-#include "geometry/SolidTable.h"
-#include "geometry/WindowDensity.h"
-#include "materials/MaterialCatalogue.h"
+#include "core/geometry/FlatBlankTable.h"
+#include "core/geometry/GeometryNumbers.h"
+#include "core/geometry/SolidTable.h"
+#include "core/geometry/WindowDensity.h"
+#include "core/materials/MaterialCatalogue.h"
 
 #include <QFile>
 #include <QSet>

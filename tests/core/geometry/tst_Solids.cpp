@@ -1,7 +1,7 @@
 // Solids: the four result lines, the prism check and the base of the prism.
-#include "common/NumberText.h"
-#include "geometry/GeometryNumbers.h"
-#include "geometry/Solids.h"
+#include "core/common/NumberText.h"
+#include "core/geometry/GeometryNumbers.h"
+#include "core/geometry/Solids.h"
 
 #include <QTest>
 

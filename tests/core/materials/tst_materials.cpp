@@ -1,5 +1,5 @@
-#include "materials/DensitySelection.h"
-#include "materials/MaterialCatalogue.h"
+#include "core/materials/DensitySelection.h"
+#include "core/materials/MaterialCatalogue.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
-#include "app/Configuration.h"
-#include "app/LanguageKeys.h"
-#include "app/TfrmGeneral.h"
-#include "common/PrivateProfile.h"
-#include "common/RadioGroup.h"
-#include "materials/MaterialBar.h"
+#include "core/app/Configuration.h"
+#include "core/app/LanguageKeys.h"
+#include "ui/app/TfrmGeneral.h"
+#include "core/common/PrivateProfile.h"
+#include "ui/common/RadioGroup.h"
+#include "ui/materials/MaterialBar.h"
 #include "tst_languageProbe.h"
 
 #include <QAction>

@@ -3,9 +3,9 @@
 // Reading back the texts the language switch writes: one target of the key table,
 // or every text of every window (for before/after comparisons).
 
-#include "app/LanguageKeys.h"
-#include "app/startup.h"
-#include "common/RadioGroup.h"
+#include "core/app/LanguageKeys.h"
+#include "ui/app/startup.h"
+#include "ui/common/RadioGroup.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "app/LanguageKeys.h"
-#include "app/TfrmGeneral.h"
+#include "core/app/LanguageKeys.h"
+#include "ui/app/TfrmGeneral.h"
 #include "tst_languageProbe.h"
 
 #include <QSet>

@@ -1,8 +1,8 @@
 #include "TestSupport.h"
-#include "app/TfrmGeneral.h"
-#include "calculators/CalculatorPanel.h"
-#include "common/NumericEdit.h"
-#include "materials/MaterialBar.h"
+#include "ui/app/TfrmGeneral.h"
+#include "ui/calculators/CalculatorPanel.h"
+#include "ui/common/NumericEdit.h"
+#include "ui/materials/MaterialBar.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "app/TfrmGeneral.h"
-#include "common/RadioGroup.h"
+#include "ui/app/TfrmGeneral.h"
+#include "ui/common/RadioGroup.h"
 
 #include <QCheckBox>
 #include <QComboBox>

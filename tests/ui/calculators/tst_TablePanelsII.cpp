@@ -1,5 +1,5 @@
 #include "TestSupport.h"
-#include "app/TfrmGeneral.h"
+#include "ui/app/TfrmGeneral.h"
 
 #include <QComboBox>
 #include <QLabel>

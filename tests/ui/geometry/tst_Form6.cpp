@@ -1,12 +1,12 @@
 // The flat-blank window as a user meets it: examples, Clear, the window density,
 // the menu entry points and bad input.
 #include "TestSupport.h"
-#include "app/TfrmGeneral.h"
-#include "common/NumericEdit.h"
-#include "common/RadioGroup.h"
-#include "geometry/FlatBlankTable.h"
-#include "geometry/SketchView.h"
-#include "geometry/TForm6.h"
+#include "ui/app/TfrmGeneral.h"
+#include "ui/common/NumericEdit.h"
+#include "ui/common/RadioGroup.h"
+#include "core/geometry/FlatBlankTable.h"
+#include "ui/geometry/SketchView.h"
+#include "ui/geometry/TForm6.h"
 
 #include <QAction>
 #include <QComboBox>

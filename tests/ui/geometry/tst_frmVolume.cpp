@@ -1,11 +1,11 @@
 // The solids window and its two base dialogs as a user meets them.
 #include "TestSupport.h"
-#include "common/NumericEdit.h"
-#include "geometry/BaseSidesDialog.h"
-#include "geometry/SketchView.h"
-#include "geometry/SolidTable.h"
-#include "geometry/TfrmVolume.h"
-#include "geometry/WholeNumberEdit.h"
+#include "ui/common/NumericEdit.h"
+#include "ui/geometry/BaseSidesDialog.h"
+#include "ui/geometry/SketchView.h"
+#include "core/geometry/SolidTable.h"
+#include "ui/geometry/TfrmVolume.h"
+#include "ui/geometry/WholeNumberEdit.h"
 
 #include <QApplication>
 #include <QComboBox>
