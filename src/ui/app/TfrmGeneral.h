@@ -11,12 +11,13 @@
 // text and the report; the panel writes them into the result field and the report
 // box, or shows the message box the outcome names.
 
+#include "ui/app/MenuTable.h"
 #include "ui/calculators/CalculatorHost.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -30,15 +31,19 @@ class QToolButton;
 namespace tolvex
 {
 
+class CalculatorArea;
 class CalculatorPanel;
-class GroupBar;
+class LanguageState;
+class LanguageSwitch;
 class MaterialBar;
+class WindowDirectory;
+struct WindowContext;
 
 class TfrmGeneral : public QMainWindow, public CalculatorHost
 {
     Q_OBJECT
 public:
-    explicit TfrmGeneral(QWidget* parent = nullptr);
+    explicit TfrmGeneral(const WindowContext& context, QWidget* parent = nullptr);
     ~TfrmGeneral() override;
 
     // The creation step: configuration read, material restored, Email initialised.
@@ -64,8 +69,8 @@ public:
     // Start-up, once every window exists: applies the language whose item alone is
     // checked and restores the saved material against the lists of that language.
     void applyLanguageAtStart();
-    QString currentLanguageFile() const { return m_languageFile; }
-    void setMessageText(int key, const QString& text) { m_messages[key] = text; }
+    QString currentLanguageFile() const;
+    void setMessageText(int key, const QString& text);
     // Refills the material and alloy boxes with translated texts (in catalogue order);
     // the current density, the field contents and the report boxes stay as they are.
     void refillMaterialLists(const QStringList& materials, const QStringList& alloys);
@@ -76,6 +81,8 @@ public:
 
     // Clear button: "0" into every numeric field of every panel.
     void clearAllFields();
+    // The tray icon's hint follows the window title.
+    void updateTrayHint();
     // The right column: advertising panel → notes panel (one way).
     void closeAdvertising();
 
@@ -88,16 +95,15 @@ protected:
 private:
     void buildToolbar();
     void buildBody();
-    void buildMainMenu();
-    void buildTrayMenu();
+    void buildMenus();
+    void buildTrayIcon();
     void openGroup(int index);
-    void showModernisationNotice();
-    void showWindow(const QString& objectName, bool modal, int outerPage = -1, int innerPage = -1);
-    void openModule(const QString& which);
+    void runMenu(const MenuRow& row);
 
+    WindowDirectory& m_windows;
+    LanguageState& m_language;
     MaterialBar* m_materials = nullptr;
-    GroupBar* m_groups = nullptr;
-    QList<CalculatorPanel*> m_panels; // in the group bar's order
+    CalculatorArea* m_calculators = nullptr;
     QWidget* m_advertising = nullptr;
     QWidget* m_notes = nullptr;
     QTimer* m_advertisingTimer = nullptr;
@@ -105,10 +111,9 @@ private:
     QAction* m_miENG = nullptr;
     QMenu* m_trayMenu = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
-    QString m_languageFile;
+    std::unique_ptr<LanguageSwitch> m_languageSwitch;
     QString m_email;
     bool m_settingsRestored = false; // tolvex.ini existed at start
-    QHash<int, QString> m_messages;
     std::function<bool()> m_onlineTest;
 };
 

@@ -14,6 +14,7 @@ void startApplication(const QStringList& args);
 // Closes the main window (running its shut-down step) and deletes every window.
 void stopApplication();
 // A window created at start, by objectName ("frmGeneral", "Form6" …); nullptr if none.
+// For the command line and for tests; the program itself reaches windows by WindowId.
 QWidget* findWindow(const QString& objectName);
 
 } // namespace tolvex

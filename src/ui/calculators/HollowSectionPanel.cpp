@@ -1,12 +1,14 @@
 #include "ui/calculators/HollowSectionPanel.h"
 
 #include "ui/calculators/CalculatorHost.h"
-#include "ui/calculators/TablePanelSupport.h"
+#include "ui/calculators/Panels.h"
+#include "ui/common/MessageBoxes.h"
 #include "ui/common/NumericEdit.h"
 
 #include <QComboBox>
-#include <QGridLayout>
+#include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace tolvex
@@ -18,55 +20,63 @@ namespace
 const QString DensityHint = QStringLiteral("При вычислениях взята плотность стали - 7,85");
 const QString DensityInformation =
     QStringLiteral("При вычислениях взята плотность стали - 7,85 г/см³");
-const QString WeightHint = QStringLiteral("Произвести расчет общего веса");
-const QString LengthHint = QStringLiteral("Вычисление количества по общему весу");
+
+// A click on the title shows which density the tubes are computed with.
+class TitleClick : public QObject
+{
+public:
+    TitleClick(QLabel* title, CalculatorHost& host) : QObject(title), m_host(host)
+    {
+        title->setCursor(Qt::PointingHandCursor);
+        title->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            showInformation(m_host.messageOwner(), DensityInformation);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    CalculatorHost& m_host;
+};
 
 } // namespace
 
-HollowSectionPanel::HollowSectionPanel(CalculatorHost& host, const Description& d, QWidget* parent)
-    : CalculatorPanel(host, d.objectName, d.titleName, d.title, parent), m_description(d)
+HollowSectionPanel::HollowSectionPanel(CalculatorHost& host, const panel::Description& d,
+                                       const Behaviour& behaviour, QWidget* parent)
+    : CalculatorPanel(host, d, parent), m_behaviour(behaviour), m_length(field(0)),
+      m_weight(field(1))
 {
     titleLabel()->setToolTip(DensityHint);
-    makeTitleInformative(titleLabel(), host, DensityInformation);
-
-    QGridLayout* grid = addGrid();
-    int row = 0;
-    for (const List& l : d.lists) {
-        QComboBox* list = addSizeList(this, grid, row++, l.labelName, l.caption, l.listName);
-        const int index = int(m_lists.size());
-        connect(list, &QComboBox::activated, this, [this, index] { listChosen(index); });
-        m_lists << list;
-    }
-    m_lists.first()->addItems(d.firstItems);
-    m_lists.first()->setCurrentIndex(-1);
-
-    m_length = addField(grid, row, d.lengthLabel, QStringLiteral("Количество, м"), d.lengthField);
-    QPushButton* lengthButton = addEqualsButton(grid, row++, d.lengthButton, LengthHint);
-    m_weight = addField(grid, row, d.weightLabel, QStringLiteral("Общий вес, кг"), d.weightField);
-    QPushButton* weightButton = addEqualsButton(grid, row++, d.weightButton, WeightHint);
-    m_report = addReport(d.memo, d.preview, d.print, d.sketch, true);
-    connectSketch(this, d.sketch, d.sketchWindow);
-
-    connect(weightButton, &QPushButton::clicked, this, &HollowSectionPanel::computeWeight);
-    connect(lengthButton, &QPushButton::clicked, this, &HollowSectionPanel::computeLength);
+    new TitleClick(titleLabel(), host);
+    for (int i = 0; i < lists().size(); ++i)
+        connect(list(i), &QComboBox::activated, this, [this, i] { listChosen(i); });
+    connect(row(1).button, &QPushButton::clicked, this, &HollowSectionPanel::computeWeight);
+    connect(row(0).button, &QPushButton::clicked, this, &HollowSectionPanel::computeLength);
 }
 
 void HollowSectionPanel::resetOnOpen()
 {
-    for (QComboBox* list : m_lists)
-        emptyText(list);
+    for (QComboBox* l : lists())
+        emptyText(l);
     resetField(m_length);
     resetField(m_weight);
 }
 
-void HollowSectionPanel::listChosen(int list)
+void HollowSectionPanel::listChosen(int index)
 {
-    const calc::ListReaction r = m_description.select(list, choice().positions);
+    const calc::ListReaction r = m_behaviour.select(index, choice().positions);
     for (int i : r.emptied)
-        m_lists[i]->clear();
+        list(i)->clear();
     if (r.refilled >= 0) {
-        m_lists[r.refilled]->addItems(r.items);
-        emptyText(m_lists[r.refilled]);
+        list(r.refilled)->addItems(r.items);
+        emptyText(list(r.refilled));
     }
     if (r.resetsFields) {
         resetField(m_length);
@@ -76,80 +86,64 @@ void HollowSectionPanel::listChosen(int list)
 
 void HollowSectionPanel::computeWeight()
 {
-    show(m_description.weight(choice(), {m_length->text(), m_weight->text()}), m_weight, m_report);
+    show(m_behaviour.weight(choice(), {m_length->text(), m_weight->text()}), m_weight);
 }
 
 void HollowSectionPanel::computeLength()
 {
-    show(m_description.length(choice(), {m_length->text(), m_weight->text()}), m_length, m_report);
+    show(m_behaviour.length(choice(), {m_length->text(), m_weight->text()}), m_length);
 }
 
 calc::TubeChoice HollowSectionPanel::choice() const
 {
     calc::TubeChoice c;
-    for (const QComboBox* list : m_lists) {
-        c.positions << list->currentIndex();
-        c.texts << list->currentText();
+    for (const QComboBox* l : lists()) {
+        c.positions << l->currentIndex();
+        c.texts << l->currentText();
     }
     return c;
 }
 
-HollowSectionPanel* createSquareTubePanel(CalculatorHost& host, QWidget* parent)
+CalculatorPanel* createTrubaKvadratPanel(CalculatorHost& host, QWidget* parent)
 {
-    HollowSectionPanel::Description d;
-    d.objectName = QStringLiteral("pnlTrubaKvadrat");
-    d.titleName = QStringLiteral("RzLabel60");
-    d.title = QStringLiteral("Квадратная труба");
-    d.lists = {{QStringLiteral("RzLabel62"), QStringLiteral("Наружний размер, мм"),
-                QStringLiteral("RzComboBox3")},
-               {QStringLiteral("RzLabel63"), QStringLiteral("Толщина стенки, мм"),
-                QStringLiteral("RzComboBox4")}};
-    d.firstItems = calc::squareTubeSizes();
-    d.lengthLabel = QStringLiteral("RzLabel64");
-    d.lengthField = QStringLiteral("RzNumericEdit30");
-    d.weightLabel = QStringLiteral("RzLabel65");
-    d.weightField = QStringLiteral("RzNumericEdit31");
-    d.weightButton = QStringLiteral("RzBitBtn41");
-    d.lengthButton = QStringLiteral("RzBitBtn40");
-    d.memo = QStringLiteral("RzMemo2");
-    d.preview = QStringLiteral("RzBitBtn64");
-    d.print = QStringLiteral("RzBitBtn3");
-    d.sketch = QStringLiteral("RzBitBtn4");
-    d.sketchWindow = QStringLiteral("Prof_trub");
-    d.select = calc::squareTubeSelect;
-    d.weight = calc::squareTubeWeight;
-    d.length = calc::squareTubeLength;
-    return new HollowSectionPanel(host, d, parent);
+    const panel::Description d{
+        .objectName = "pnlTrubaKvadrat",
+        .titleName = "RzLabel60",
+        .title = "Квадратная труба",
+        .lists = {{"RzLabel62", "Наружний размер, мм", "RzComboBox3", {}, calc::squareTubeSizes()},
+                  {"RzLabel63", "Толщина стенки, мм", "RzComboBox4"}},
+        .fields = {panel::quantityField("RzLabel64", "Количество, м", "RzNumericEdit30",
+                                        "RzBitBtn40"),
+                   panel::weightField("RzLabel65", "RzNumericEdit31", "RzBitBtn41")},
+        .bottom = {"RzMemo2", "RzBitBtn64", "RzBitBtn3", "RzBitBtn4", true},
+        .sketchWindow = WindowId::Prof_trub,
+    };
+    return new HollowSectionPanel(
+        host, d, {calc::squareTubeSelect, calc::squareTubeWeight, calc::squareTubeLength}, parent);
 }
 
-HollowSectionPanel* createRectangularTubePanel(CalculatorHost& host, QWidget* parent)
+CalculatorPanel* createTrubaPryamugolPanel(CalculatorHost& host, QWidget* parent)
 {
-    HollowSectionPanel::Description d;
-    d.objectName = QStringLiteral("pnlTrubaPryamugol");
-    d.titleName = QStringLiteral("RzLabel66");
-    d.title = QStringLiteral("Прямоугольная труба");
-    d.lists = {{QStringLiteral("RzLabel68"), QStringLiteral("Большая сторона трубы, мм"),
-                QStringLiteral("RzComboBox5")},
-               {QStringLiteral("RzLabel69"), QStringLiteral("Меньшая сторона трубы, мм"),
-                QStringLiteral("RzComboBox6")},
-               {QStringLiteral("RzLabel70"), QStringLiteral("Толщина стенки трубы, мм"),
-                QStringLiteral("RzComboBox7")}};
-    d.firstItems = calc::rectTubeLargerSides();
-    d.lengthLabel = QStringLiteral("RzLabel71");
-    d.lengthField = QStringLiteral("RzNumericEdit32");
-    d.weightLabel = QStringLiteral("RzLabel72");
-    d.weightField = QStringLiteral("RzNumericEdit33");
-    d.weightButton = QStringLiteral("RzBitBtn43");
-    d.lengthButton = QStringLiteral("RzBitBtn42");
-    d.memo = QStringLiteral("RzMemo1");
-    d.preview = QStringLiteral("RzBitBtn65");
-    d.print = QStringLiteral("RzBitBtn1");
-    d.sketch = QStringLiteral("RzBitBtn2");
-    d.sketchWindow = QStringLiteral("Form25");
-    d.select = calc::rectTubeSelect;
-    d.weight = calc::rectTubeWeight;
-    d.length = calc::rectTubeLength;
-    return new HollowSectionPanel(host, d, parent);
+    const panel::Description d{
+        .objectName = "pnlTrubaPryamugol",
+        .titleName = "RzLabel66",
+        .title = "Прямоугольная труба",
+        .lists = {{"RzLabel68",
+                   "Большая сторона трубы, мм",
+                   "RzComboBox5",
+                   {},
+                   calc::rectTubeLargerSides()},
+                  {"RzLabel69", "Меньшая сторона трубы, мм", "RzComboBox6"},
+                  {"RzLabel70", "Толщина стенки трубы, мм", "RzComboBox7"}},
+        .fields = {panel::quantityField("RzLabel71", "Количество, м", "RzNumericEdit32",
+                                        "RzBitBtn42"),
+                   panel::weightField("RzLabel72", "RzNumericEdit33", "RzBitBtn43")},
+        .bottom = {"RzMemo1", "RzBitBtn65", "RzBitBtn1", "RzBitBtn2", true},
+        .sketchWindow = WindowId::Form25,
+        .picture = Drawing::RectangularTube,
+    };
+    return new HollowSectionPanel(
+        host, d, {calc::rectTubeSelect, calc::rectTubeWeight, calc::rectTubeLength}, parent);
 }
 
 } // namespace tolvex

@@ -1,11 +1,11 @@
 #include "ui/calculators/ListPanel.h"
 
-#include "ui/calculators/CalculatorHost.h"
 #include "core/calculators/RoundBar.h"
+#include "ui/calculators/CalculatorHost.h"
+#include "ui/calculators/Panels.h"
 #include "ui/common/NumericEdit.h"
 #include "ui/common/RadioGroup.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -14,47 +14,36 @@ namespace tolvex
 
 namespace
 {
-QWidget* child(QWidget* parent, const char* name)
-{
-    return parent->findChild<QWidget*>(QLatin1String(name));
-}
+
+const QString Mm = QStringLiteral("мм.");
+
+const panel::Description List{
+    .objectName = "pnlList",
+    .titleName = "RzLabel79",
+    .title = "Квдратный прокат или лист",
+    .note = {"RzLabel44", "Выберите материал."},
+    .fields = {{"RzLabel45", "Сторона а:", "RzNumericEdit21", "RzLabel47", Mm},
+               {"RzLabel46", "Сторона b:", "RzNumericEdit22", "RzLabel48", Mm},
+               panel::quantityField("RzLabel49", "Длина или толщина,", "RzNumericEdit23",
+                                    "RzBitBtn20", "RzLabel50", Mm),
+               panel::weightField("RzLabel51", "RzNumericEdit24", "RzBitBtn21")},
+    .bottom = {"RzMemo12", "RzBitBtn54", "RzBitBtn55", "RzBitBtn56"},
+};
+
 } // namespace
 
 ListPanel::ListPanel(CalculatorHost& host, QWidget* parent)
-    : CalculatorPanel(host, QStringLiteral("pnlList"), QStringLiteral("RzLabel79"),
-                      QStringLiteral("Квдратный прокат или лист"), parent)
+    : CalculatorPanel(host, List, parent), m_a(field(0)), m_b(field(1)), m_length(field(2)),
+      m_weight(field(3))
 {
-    auto* material = new QLabel(QStringLiteral("Выберите материал."), this);
-    material->setObjectName(QStringLiteral("RzLabel44"));
-    material->setAlignment(Qt::AlignRight);
-    body()->addWidget(material);
-
     m_profile = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("Профиль"),
                                {QStringLiteral("Квадрат"), QStringLiteral("Лист")}, 2, this);
     m_profile->setToolTip(QStringLiteral("Выберите необходимый вам профиль"));
-    body()->addWidget(m_profile);
+    insertAboveGrid(m_profile);
 
-    const QString mm = QStringLiteral("мм.");
-    QGridLayout* grid = addGrid();
-    m_a = addField(grid, 0, QStringLiteral("RzLabel45"), QStringLiteral("Сторона а:"),
-                   QStringLiteral("RzNumericEdit21"), QStringLiteral("RzLabel47"), mm);
-    m_b = addField(grid, 1, QStringLiteral("RzLabel46"), QStringLiteral("Сторона b:"),
-                   QStringLiteral("RzNumericEdit22"), QStringLiteral("RzLabel48"), mm);
-    m_length = addField(grid, 2, QStringLiteral("RzLabel49"), QStringLiteral("Длина или толщина,"),
-                        QStringLiteral("RzNumericEdit23"), QStringLiteral("RzLabel50"), mm);
-    QPushButton* lengthButton =
-        addEqualsButton(grid, 2, QStringLiteral("RzBitBtn20"),
-                        QStringLiteral("Вычисление количества по общему весу"));
-    m_weight = addField(grid, 3, QStringLiteral("RzLabel51"), QStringLiteral("Общий вес, кг"),
-                        QStringLiteral("RzNumericEdit24"));
-    QPushButton* weightButton = addEqualsButton(grid, 3, QStringLiteral("RzBitBtn21"),
-                                                QStringLiteral("Произвести расчет общего веса"));
-    m_report = addReport(QStringLiteral("RzMemo12"), QStringLiteral("RzBitBtn54"),
-                         QStringLiteral("RzBitBtn55"), QStringLiteral("RzBitBtn56"));
-
-    m_sideA = {child(this, "RzLabel45"), child(this, "RzLabel47")};
-    m_sideB = {child(this, "RzLabel46"), child(this, "RzLabel48")};
-    m_lengthCaption = {child(this, "RzLabel49"), child(this, "RzLabel50")};
+    m_sideA = {row(0).label, row(0).unit};
+    m_sideB = {row(1).label, row(1).unit};
+    m_lengthCaption = {row(2).label, row(2).unit};
     // At start the captions are greyed and sides a and b cannot be typed into.
     for (QWidget* w : m_sideA + m_sideB + m_lengthCaption)
         w->setEnabled(false);
@@ -62,8 +51,8 @@ ListPanel::ListPanel(CalculatorHost& host, QWidget* parent)
     m_b->setEnabled(false);
 
     connect(m_profile, &RadioGroup::clicked, this, &ListPanel::profileChosen);
-    connect(weightButton, &QPushButton::clicked, this, &ListPanel::computeWeight);
-    connect(lengthButton, &QPushButton::clicked, this, &ListPanel::computeLength);
+    connect(row(3).button, &QPushButton::clicked, this, &ListPanel::computeWeight);
+    connect(row(2).button, &QPushButton::clicked, this, &ListPanel::computeLength);
 }
 
 void ListPanel::profileChosen(int item)
@@ -89,7 +78,7 @@ void ListPanel::computeWeight()
     const calc::SquareSheetFields f{m_a->text(), m_b->text(), m_length->text(), m_weight->text()};
     show(calc::squareSheetWeight(calc::Profile(m_profile->itemIndex()), f, host().density(),
                                  host().materialName()),
-         m_weight, m_report);
+         m_weight);
 }
 
 void ListPanel::computeLength()
@@ -97,7 +86,12 @@ void ListPanel::computeLength()
     const calc::SquareSheetFields f{m_a->text(), m_b->text(), m_length->text(), m_weight->text()};
     show(calc::squareSheetLength(calc::Profile(m_profile->itemIndex()), f, host().density(),
                                  host().materialName()),
-         m_length, m_report);
+         m_length);
+}
+
+CalculatorPanel* createListPanel(CalculatorHost& host, QWidget* parent)
+{
+    return new ListPanel(host, parent);
 }
 
 } // namespace tolvex

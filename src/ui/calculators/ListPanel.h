@@ -3,7 +3,6 @@
 #include "ui/calculators/CalculatorPanel.h"
 
 class QLabel;
-class QPlainTextEdit;
 
 namespace tolvex
 {
@@ -31,7 +30,6 @@ private:
     QList<QWidget*> m_sideA; // label, unit
     QList<QWidget*> m_sideB;
     QList<QWidget*> m_lengthCaption;
-    QPlainTextEdit* m_report;
 };
 
 } // namespace tolvex

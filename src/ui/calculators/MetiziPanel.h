@@ -3,7 +3,7 @@
 #include "ui/calculators/CalculatorPanel.h"
 
 class QComboBox;
-class QPlainTextEdit;
+class QLabel;
 
 namespace tolvex
 {
@@ -24,8 +24,7 @@ private:
     QComboBox* m_diameter;
     QComboBox* m_length;
     NumericEdit* m_count;
-    QLabel* m_result;
-    QPlainTextEdit* m_report;
+    QLabel* m_result = nullptr;
 };
 
 } // namespace tolvex

@@ -2,8 +2,6 @@
 
 #include "ui/calculators/CalculatorPanel.h"
 
-class QPlainTextEdit;
-
 namespace tolvex
 {
 
@@ -22,7 +20,6 @@ private:
     NumericEdit* m_diameter;
     NumericEdit* m_length;
     NumericEdit* m_weight;
-    QPlainTextEdit* m_report;
 };
 
 } // namespace tolvex

@@ -1,58 +1,40 @@
 #include "ui/calculators/SizeListPanel.h"
 
-#include "ui/calculators/TablePanelSupport.h"
+#include "core/calculators/Beams.h"
 #include "core/calculators/Hexagon.h"
 #include "core/calculators/PlateAndSheet.h"
 #include "core/calculators/Rebar.h"
+#include "ui/calculators/Panels.h"
 #include "ui/common/NumericEdit.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QPushButton>
 
 namespace tolvex
 {
 
-namespace
+using panel::quantityField;
+using panel::weightField;
+
+SizeListPanel::SizeListPanel(CalculatorHost& host, const panel::Description& d,
+                             const Behaviour& behaviour, QWidget* parent)
+    : CalculatorPanel(host, d, parent), m_behaviour(behaviour)
 {
+    const int last = int(d.fields.size()) - 1;
+    m_quantity = field(0);
+    m_weight = field(last);
+    if (last == 2)
+        m_extra = field(1);
 
-const QString WeightHint = QStringLiteral("Произвести расчет общего веса");
-const QString QuantityHint = QStringLiteral("Вычисление количества по общему весу");
-const QString WeightCaption = QStringLiteral("Общий вес, кг");
-
-} // namespace
-
-SizeListPanel::SizeListPanel(CalculatorHost& host, const Description& d, QWidget* parent)
-    : CalculatorPanel(host, d.objectName, d.titleName, d.title, parent), m_description(d)
-{
-    QGridLayout* grid = addGrid();
-    int row = 0;
-    m_list = addSizeList(this, grid, row, d.list.labelName, d.list.caption, d.list.name, {},
-                         d.unitName, d.unitText, d.wideList);
-    row += d.wideList ? 2 : 1;
-    m_list->addItems(d.items);
-    emptyText(m_list);
-
-    m_quantity = addField(grid, row, d.quantity.labelName, d.quantity.caption, d.quantity.name);
-    QPushButton* quantityButton = addEqualsButton(grid, row++, d.quantityButton, QuantityHint);
-    if (!d.extra.name.isEmpty())
-        m_extra = addField(grid, row++, d.extra.labelName, d.extra.caption, d.extra.name);
-    m_weight = addField(grid, row, d.weight.labelName, d.weight.caption, d.weight.name);
-    QPushButton* weightButton = addEqualsButton(grid, row++, d.weightButton, WeightHint);
-    m_report = addReport(d.memo, d.preview, d.print, d.sketch, !d.sketchWindow.isEmpty());
-    if (!d.sketchWindow.isEmpty()) {
-        connectSketch(this, d.sketch, d.sketchWindow);
-    }
-
-    if (d.focusAfterChoice)
-        connect(m_list, &QComboBox::activated, this, [this] { m_quantity->setFocus(); });
-    connect(weightButton, &QPushButton::clicked, this, &SizeListPanel::computeWeight);
-    connect(quantityButton, &QPushButton::clicked, this, &SizeListPanel::computeQuantity);
+    if (behaviour.focusAfterChoice)
+        connect(list(0), &QComboBox::activated, this, [this] { m_quantity->setFocus(); });
+    connect(row(last).button, &QPushButton::clicked, this, &SizeListPanel::computeWeight);
+    connect(row(0).button, &QPushButton::clicked, this, &SizeListPanel::computeQuantity);
 }
 
 void SizeListPanel::resetOnOpen()
 {
-    emptyText(m_list);
+    emptyText(list(0));
     resetField(m_quantity);
     resetField(m_weight);
     if (m_extra)
@@ -61,129 +43,176 @@ void SizeListPanel::resetOnOpen()
 
 void SizeListPanel::computeWeight()
 {
-    compute(m_description.toWeight, m_weight);
+    compute(m_behaviour.toWeight, m_weight);
 }
 
 void SizeListPanel::computeQuantity()
 {
-    compute(m_description.toQuantity, m_quantity);
+    compute(m_behaviour.toQuantity, m_quantity);
 }
 
 void SizeListPanel::compute(Calculation calculation, QLineEdit* resultField)
 {
-    const calc::ListChoice choice = choiceOf(m_list);
-    if (!show(calculation(choice, {m_quantity->text(), m_weight->text()}), resultField, m_report))
+    const calc::ListChoice choice = choiceOf(list(0));
+    if (!show(calculation(choice, {m_quantity->text(), m_weight->text()}), resultField))
         return;
-    if (m_extra && m_description.extraText) {
-        const QString extra = m_description.extraText(choice.position);
+    if (m_extra && m_behaviour.extraText) {
+        const QString extra = m_behaviour.extraText(choice.position);
         if (!extra.isNull())
             m_extra->setText(extra);
     }
 }
 
-SizeListPanel* createHexagonPanel(CalculatorHost& host, QWidget* parent)
+namespace
 {
-    SizeListPanel::Description d;
-    d.objectName = QStringLiteral("pnlShestigran");
-    d.titleName = QStringLiteral("lblShestigranTitle");
-    d.title = QStringLiteral("Шестигранник");
-    d.list = {QStringLiteral("RzLabel21"), QStringLiteral("Диаметр вписаного круга: "),
-              QStringLiteral("ComboBox3")};
-    d.items = calc::hexagonSizes();
-    d.quantity = {QStringLiteral("RzLabel22"), QStringLiteral("Длина шестиграника, м"),
-                  QStringLiteral("RzNumericEdit11")};
-    d.extra = {QStringLiteral("RzLabel23"), QStringLiteral("Метров в 1 тонне, м"),
-               QStringLiteral("RzNumericEdit12")};
-    d.extraText = calc::hexagonMetresPerTonneText;
-    d.weight = {QStringLiteral("RzLabel24"), WeightCaption, QStringLiteral("RzNumericEdit13")};
-    d.weightButton = QStringLiteral("RzBitBtn28");
-    d.quantityButton = QStringLiteral("RzBitBtn27");
-    d.memo = QStringLiteral("RzMemo8");
-    d.preview = QStringLiteral("RzBitBtn70");
-    d.print = QStringLiteral("RzBitBtn44");
-    d.sketch = QStringLiteral("RzBitBtn45");
-    d.toWeight = calc::hexagonWeight;
-    d.toQuantity = calc::hexagonLength;
-    return new SizeListPanel(host, d, parent);
+
+const QString Mm = QStringLiteral("мм.");
+
+// The beam, channel and rail calculations name the chosen size in their reports.
+template <calc::Outcome (*F)(int, const QString&, const calc::PerMetreFields&)>
+calc::Outcome byName(const calc::ListChoice& c, const calc::PerMetreFields& f)
+{
+    return F(c.position, c.text, f);
 }
 
-SizeListPanel* createRebarPanel(CalculatorHost& host, QWidget* parent)
+} // namespace
+
+CalculatorPanel* createDvutavrPanel(CalculatorHost& host, QWidget* parent)
 {
-    SizeListPanel::Description d;
-    d.objectName = QStringLiteral("pnlAtrmatura");
-    d.titleName = QStringLiteral("lblAtrmaturaTitle");
-    d.title = QStringLiteral("Арматура");
-    d.list = {QStringLiteral("RzLabel2"), QStringLiteral("Диаметр стержня"),
-              QStringLiteral("ComboBox20")};
-    d.items = calc::rebarDiameters();
-    d.unitName = QStringLiteral("RzLabel5");
-    d.unitText = QStringLiteral("мм.");
-    d.focusAfterChoice = true;
-    d.quantity = {QStringLiteral("RzLabel3"), QStringLiteral("Количество, м"),
-                  QStringLiteral("RzNumericEdit1")};
-    d.weight = {QStringLiteral("RzLabel4"), WeightCaption, QStringLiteral("RzNumericEdit2")};
-    d.weightButton = QStringLiteral("RzBitBtn15");
-    d.quantityButton = QStringLiteral("RzBitBtn14");
-    d.memo = QStringLiteral("RzMemo3");
-    d.preview = QStringLiteral("RzBitBtn66");
-    d.print = QStringLiteral("RzBitBtn5");
-    d.sketch = QStringLiteral("RzBitBtn6");
-    d.sketchWindow = QStringLiteral("Form14");
-    d.toWeight = calc::rebarWeight;
-    d.toQuantity = calc::rebarLength;
-    return new SizeListPanel(host, d, parent);
+    // Choosing a beam leaves the focus in the list; its sketch stays hidden and its
+    // preview button has a caption.
+    const panel::Description d{
+        .objectName = "pnlDvutavr",
+        .titleName = "RzLabel81",
+        .title = "Двутавровая балка",
+        .lists = {{"RzLabel57", "Номер профиля:", "ComboBox10", "Выберите номер профиля балки",
+                   calc::sizeNames(calc::iBeamTable())}},
+        .fields = {quantityField("RzLabel58", "Длина двутавра, м", "RzNumericEdit28", "RzBitBtn16"),
+                   weightField("RzLabel59", "RzNumericEdit29", "RzBitBtn17")},
+        .bottom = {"RzMemo14", "RzBitBtn61", "RzBitBtn62", "RzBitBtn63", false, "Предпросмотр"},
+    };
+    return new SizeListPanel(host, d, {byName<calc::balka>, byName<calc::balkaLength>}, parent);
 }
 
-SizeListPanel* createCheckerPlatePanel(CalculatorHost& host, QWidget* parent)
+CalculatorPanel* createShvelerPanel(CalculatorHost& host, QWidget* parent)
 {
-    SizeListPanel::Description d;
-    d.objectName = QStringLiteral("pnlListRiflen");
-    d.titleName = QStringLiteral("lblListRiflenTitle");
-    d.title = QStringLiteral("Лист рифленный");
-    d.list = {QStringLiteral("RzLabel16"), QStringLiteral("Толщина основания листа S:"),
-              QStringLiteral("ComboBox18")};
-    d.items = calc::checkerPlateItems();
-    d.unitName = QStringLiteral("RzLabel17");
-    d.unitText = QStringLiteral("мм.");
-    d.wideList = true;
-    d.focusAfterChoice = true;
-    d.quantity = {QStringLiteral("RzLabel19"), QStringLiteral("Количество кв.м."),
-                  QStringLiteral("RzNumericEdit9")};
-    d.weight = {QStringLiteral("RzLabel20"), WeightCaption, QStringLiteral("RzNumericEdit10")};
-    d.weightButton = QStringLiteral("RzBitBtn30");
-    d.quantityButton = QStringLiteral("RzBitBtn29");
-    d.memo = QStringLiteral("RzMemo7");
-    d.preview = QStringLiteral("RzBitBtn69");
-    d.print = QStringLiteral("RzBitBtn38");
-    d.sketch = QStringLiteral("RzBitBtn39");
-    d.sketchWindow = QStringLiteral("Form13");
-    d.toWeight = calc::checkerPlateWeight;
-    d.toQuantity = calc::checkerPlateArea;
-    return new SizeListPanel(host, d, parent);
+    const panel::Description d{
+        .objectName = "pnlShveler",
+        .titleName = "RzLabel6",
+        .title = "Швеллер",
+        .lists = {{"RzLabel7", "Номер профиля:", "ComboBox17", "Выберите необходимый вам профиль",
+                   calc::sizeNames(calc::channelTable())}},
+        .fields = {quantityField("RzLabel8", "Длина швеллера, м", "RzNumericEdit3", "RzBitBtn35"),
+                   weightField("RzLabel9", "RzNumericEdit4", "RzBitBtn36")},
+        .bottom = {"RzMemo4", "RzBitBtn60", "RzBitBtn8", "RzBitBtn7", true},
+        .picture = Drawing::Channel,
+    };
+    return new SizeListPanel(
+        host, d, {byName<calc::shveler>, byName<calc::shvelerLength>, nullptr, true}, parent);
 }
 
-SizeListPanel* createProfiledSheetPanel(CalculatorHost& host, QWidget* parent)
+CalculatorPanel* createRelsPanel(CalculatorHost& host, QWidget* parent)
 {
-    SizeListPanel::Description d;
-    d.objectName = QStringLiteral("pnlProfnastil");
-    d.titleName = QStringLiteral("lblProfnastilTitle");
-    d.title = QStringLiteral("Профнастил");
-    d.list = {QStringLiteral("RzLabel13"), QStringLiteral("Обозначение профилированного листа"),
-              QStringLiteral("ComboBox19")};
-    d.items = calc::profiledSheetItems();
-    d.wideList = true;
-    d.quantity = {QStringLiteral("RzLabel14"), QStringLiteral("Количество кв.м."),
-                  QStringLiteral("RzNumericEdit7")};
-    d.weight = {QStringLiteral("RzLabel15"), WeightCaption, QStringLiteral("RzNumericEdit8")};
-    d.weightButton = QStringLiteral("RzBitBtn32");
-    d.quantityButton = QStringLiteral("RzBitBtn31");
-    d.memo = QStringLiteral("RzMemo6");
-    d.preview = QStringLiteral("RzBitBtn68");
-    d.print = QStringLiteral("RzBitBtn11");
-    d.sketch = QStringLiteral("RzBitBtn12");
-    d.toWeight = calc::profiledSheetWeight;
-    d.toQuantity = calc::profiledSheetArea;
-    return new SizeListPanel(host, d, parent);
+    const panel::Description d{
+        .objectName = "pnlRels",
+        .titleName = "RzLabel67",
+        .title = "Рельс",
+        .lists = {{"RzLabel10", "Тип рельса:", "ComboBox16", "Выберите необходимый вам тип рельса",
+                   calc::sizeNames(calc::railTable())}},
+        .fields = {quantityField("RzLabel11", "Длина рельса, м", "RzNumericEdit5", "RzBitBtn33"),
+                   weightField("RzLabel12", "RzNumericEdit6", "RzBitBtn34")},
+        .bottom = {"RzMemo5", "RzBitBtn67", "RzBitBtn9", "RzBitBtn10", true},
+        .picture = Drawing::Rail,
+    };
+    return new SizeListPanel(host, d, {byName<calc::rels>, byName<calc::relsLength>, nullptr, true},
+                             parent);
+}
+
+CalculatorPanel* createShestigranPanel(CalculatorHost& host, QWidget* parent)
+{
+    const panel::Description d{
+        .objectName = "pnlShestigran",
+        .titleName = "lblShestigranTitle",
+        .title = "Шестигранник",
+        .lists =
+            {{"RzLabel21", "Диаметр вписаного круга: ", "ComboBox3", {}, calc::hexagonSizes()}},
+        .fields = {quantityField("RzLabel22", "Длина шестиграника, м", "RzNumericEdit11",
+                                 "RzBitBtn27"),
+                   {"RzLabel23", "Метров в 1 тонне, м", "RzNumericEdit12"},
+                   weightField("RzLabel24", "RzNumericEdit13", "RzBitBtn28")},
+        .bottom = {"RzMemo8", "RzBitBtn70", "RzBitBtn44", "RzBitBtn45"},
+    };
+    return new SizeListPanel(
+        host, d, {calc::hexagonWeight, calc::hexagonLength, calc::hexagonMetresPerTonneText},
+        parent);
+}
+
+CalculatorPanel* createAtrmaturaPanel(CalculatorHost& host, QWidget* parent)
+{
+    const panel::Description d{
+        .objectName = "pnlAtrmatura",
+        .titleName = "lblAtrmaturaTitle",
+        .title = "Арматура",
+        .lists = {{"RzLabel2",
+                   "Диаметр стержня",
+                   "ComboBox20",
+                   {},
+                   calc::rebarDiameters(),
+                   "RzLabel5",
+                   Mm}},
+        .fields = {quantityField("RzLabel3", "Количество, м", "RzNumericEdit1", "RzBitBtn14"),
+                   weightField("RzLabel4", "RzNumericEdit2", "RzBitBtn15")},
+        .bottom = {"RzMemo3", "RzBitBtn66", "RzBitBtn5", "RzBitBtn6", true},
+        .sketchWindow = WindowId::Form14,
+        .picture = Drawing::Rebar,
+    };
+    return new SizeListPanel(host, d, {calc::rebarWeight, calc::rebarLength, nullptr, true},
+                             parent);
+}
+
+CalculatorPanel* createListRiflenPanel(CalculatorHost& host, QWidget* parent)
+{
+    const panel::Description d{
+        .objectName = "pnlListRiflen",
+        .titleName = "lblListRiflenTitle",
+        .title = "Лист рифленный",
+        .lists = {{"RzLabel16",
+                   "Толщина основания листа S:",
+                   "ComboBox18",
+                   {},
+                   calc::checkerPlateItems(),
+                   "RzLabel17",
+                   Mm,
+                   true}},
+        .fields = {quantityField("RzLabel19", "Количество кв.м.", "RzNumericEdit9", "RzBitBtn29"),
+                   weightField("RzLabel20", "RzNumericEdit10", "RzBitBtn30")},
+        .bottom = {"RzMemo7", "RzBitBtn69", "RzBitBtn38", "RzBitBtn39", true},
+        .sketchWindow = WindowId::Form13,
+        .picture = Drawing::CheckerPlate,
+    };
+    return new SizeListPanel(
+        host, d, {calc::checkerPlateWeight, calc::checkerPlateArea, nullptr, true}, parent);
+}
+
+CalculatorPanel* createProfnastilPanel(CalculatorHost& host, QWidget* parent)
+{
+    const panel::Description d{
+        .objectName = "pnlProfnastil",
+        .titleName = "lblProfnastilTitle",
+        .title = "Профнастил",
+        .lists = {{"RzLabel13",
+                   "Обозначение профилированного листа",
+                   "ComboBox19",
+                   {},
+                   calc::profiledSheetItems(),
+                   {},
+                   {},
+                   true}},
+        .fields = {quantityField("RzLabel14", "Количество кв.м.", "RzNumericEdit7", "RzBitBtn31"),
+                   weightField("RzLabel15", "RzNumericEdit8", "RzBitBtn32")},
+        .bottom = {"RzMemo6", "RzBitBtn68", "RzBitBtn11", "RzBitBtn12"},
+    };
+    return new SizeListPanel(host, d, {calc::profiledSheetWeight, calc::profiledSheetArea}, parent);
 }
 
 } // namespace tolvex

@@ -1,61 +1,42 @@
 #pragma once
 
-#include "ui/calculators/CalculatorPanel.h"
 #include "core/calculators/ListChoice.h"
 #include "core/calculators/PerMetre.h"
-
-class QComboBox;
-class QPlainTextEdit;
+#include "ui/calculators/CalculatorPanel.h"
 
 namespace tolvex
 {
 
 // A panel with one list of standard sizes, a quantity field (length or area), a
 // weight field and the report, calculated both ways from the size's weight per unit:
-// the hexagon bar, the reinforcing bar, the checker plate and the profiled sheet.
+// the I-beam, channel, rail, hexagon bar, reinforcing bar, checker plate and
+// profiled sheet. Its fields are the quantity, optionally an extra read-only value
+// (the hexagon's metres per tonne) and the weight, in that order.
 class SizeListPanel : public CalculatorPanel
 {
     Q_OBJECT
 public:
-    struct Control {
-        QString labelName, caption, name;
-    };
     using Calculation = calc::Outcome (*)(const calc::ListChoice&, const calc::PerMetreFields&);
-    struct Description {
-        QString objectName, titleName, title;
-        Control list;
-        QStringList items;
-        QString unitName, unitText;    // unit label after the list, if any
-        bool wideList = false;         // caption on its own row above the list
-        bool focusAfterChoice = false; // a choice moves the focus to the quantity field
-        Control quantity, weight;
-        QString weightButton, quantityButton; // "=" beside the weight / the quantity field
-        Control extra;                        // hexagon: metres per tonne
-        QString (*extraText)(int position) = nullptr;
-        QString memo, preview, print, sketch, sketchWindow; // no window: the sketch is hidden
+    struct Behaviour {
         Calculation toWeight, toQuantity;
+        QString (*extraText)(int position) = nullptr; // the extra field after a calculation
+        bool focusAfterChoice = false; // a choice moves the focus to the quantity field
     };
 
-    SizeListPanel(CalculatorHost& host, const Description& description, QWidget* parent = nullptr);
+    SizeListPanel(CalculatorHost& host, const panel::Description& description,
+                  const Behaviour& behaviour, QWidget* parent = nullptr);
     void resetOnOpen() override;
 
-    void computeWeight();   // RzBitBtn28Click, RzBitBtn15Click, RzBitBtn30Click, RzBitBtn32Click
-    void computeQuantity(); // RzBitBtn27Click, RzBitBtn14Click, RzBitBtn29Click, RzBitBtn31Click
+    void computeWeight();   // balka, shveler, rels, RzBitBtn28Click, RzBitBtn15Click …
+    void computeQuantity(); // RzBitBtn16Click, RzBitBtn35Click, RzBitBtn33Click …
 
 private:
     void compute(Calculation calculation, QLineEdit* resultField);
 
-    Description m_description;
-    QComboBox* m_list;
+    Behaviour m_behaviour;
     NumericEdit* m_quantity;
     NumericEdit* m_weight;
     NumericEdit* m_extra = nullptr;
-    QPlainTextEdit* m_report;
 };
-
-SizeListPanel* createHexagonPanel(CalculatorHost& host, QWidget* parent);       // pnlShestigran
-SizeListPanel* createRebarPanel(CalculatorHost& host, QWidget* parent);         // pnlAtrmatura
-SizeListPanel* createCheckerPlatePanel(CalculatorHost& host, QWidget* parent);  // pnlListRiflen
-SizeListPanel* createProfiledSheetPanel(CalculatorHost& host, QWidget* parent); // pnlProfnastil
 
 } // namespace tolvex

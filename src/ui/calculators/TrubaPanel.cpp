@@ -1,6 +1,7 @@
 #include "ui/calculators/TrubaPanel.h"
 
 #include "ui/calculators/CalculatorHost.h"
+#include "ui/calculators/Panels.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/NumericEdit.h"
 #include "ui/common/RadioGroup.h"
@@ -14,16 +15,25 @@
 namespace tolvex
 {
 
-TrubaPanel::TrubaPanel(CalculatorHost& host, QWidget* parent)
-    : CalculatorPanel(host, QStringLiteral("pnlTruba"), QStringLiteral("RzLabel78"),
-                      QStringLiteral("Труба"), parent)
+namespace
 {
-    auto* material = new QLabel(QStringLiteral("Выберите материал."), this);
-    material->setObjectName(QStringLiteral("RzLabel37"));
-    material->setAlignment(Qt::AlignRight);
-    material->setStyleSheet(QStringLiteral("color: red"));
-    body()->addWidget(material);
 
+const panel::Description Truba{
+    .objectName = "pnlTruba",
+    .titleName = "RzLabel78",
+    .title = "Труба",
+    .note = {"RzLabel37", "Выберите материал.", Qt::AlignRight, true},
+    .fields = {{"RzLabel39", "Толщина стенки:", "RzNumericEdit18", "RzLabel43", "мм."},
+               panel::quantityField("RzLabel40", "Длина трубы, м", "RzNumericEdit19", "RzBitBtn22"),
+               panel::weightField("RzLabel41", "RzNumericEdit20", "RzBitBtn23")},
+    .bottom = {"RzMemo11", "RzBitBtn51", "RzBitBtn52", "RzBitBtn53"},
+};
+
+} // namespace
+
+TrubaPanel::TrubaPanel(CalculatorHost& host, QWidget* parent)
+    : CalculatorPanel(host, Truba, parent), m_wall(field(0)), m_length(field(1)), m_weight(field(2))
+{
     // The diameter field sits inside the radio group, under its two items.
     m_kind = new RadioGroup(QStringLiteral("rgTrubaDiametr"),
                             QStringLiteral("Укажите необходимый диаметр"),
@@ -36,34 +46,17 @@ TrubaPanel::TrubaPanel(CalculatorHost& host, QWidget* parent)
     diameterUnit->setBuddy(m_diameter);
     kindLayout->addWidget(m_diameter, 1, 0);
     kindLayout->addWidget(diameterUnit, 1, 1);
-    body()->addWidget(m_kind);
-
-    QGridLayout* grid = addGrid();
-    m_wall = addField(grid, 0, QStringLiteral("RzLabel39"), QStringLiteral("Толщина стенки:"),
-                      QStringLiteral("RzNumericEdit18"), QStringLiteral("RzLabel43"),
-                      QStringLiteral("мм."));
-    m_length = addField(grid, 1, QStringLiteral("RzLabel40"), QStringLiteral("Длина трубы, м"),
-                        QStringLiteral("RzNumericEdit19"));
-    QPushButton* lengthButton =
-        addEqualsButton(grid, 1, QStringLiteral("RzBitBtn22"),
-                        QStringLiteral("Вычисление количества по общему весу"));
-    m_weight = addField(grid, 2, QStringLiteral("RzLabel41"), QStringLiteral("Общий вес, кг"),
-                        QStringLiteral("RzNumericEdit20"));
-    QPushButton* weightButton = addEqualsButton(grid, 2, QStringLiteral("RzBitBtn23"),
-                                                QStringLiteral("Произвести расчет общего веса"));
+    insertAboveGrid(m_kind);
 
     m_surface = new QCheckBox(QStringLiteral("Добавить в отчет площадь трубы"), this);
     m_surface->setObjectName(QStringLiteral("cbTrubaSquare"));
     m_surface->setToolTip(
         QStringLiteral("Включает в себя площадь торцов, наружнюю и внутреннюю поверхность трубы"));
-    body()->addWidget(m_surface);
-
-    m_report = addReport(QStringLiteral("RzMemo11"), QStringLiteral("RzBitBtn51"),
-                         QStringLiteral("RzBitBtn52"), QStringLiteral("RzBitBtn53"));
+    insertAboveReport(m_surface);
 
     connect(m_kind, &RadioGroup::clicked, this, &TrubaPanel::rgTrubaDiametrClick);
-    connect(weightButton, &QPushButton::clicked, this, &TrubaPanel::truba);
-    connect(lengthButton, &QPushButton::clicked, this, &TrubaPanel::truba1);
+    connect(row(2).button, &QPushButton::clicked, this, &TrubaPanel::truba);
+    connect(row(1).button, &QPushButton::clicked, this, &TrubaPanel::truba1);
 }
 
 void TrubaPanel::resetOnOpen()
@@ -108,7 +101,7 @@ void TrubaPanel::showOutcome(const calc::Outcome& outcome, QLineEdit* resultFiel
         showInformation(host().messageOwner(), calc::pipeKindMissingText());
         return;
     }
-    show(outcome, resultField, m_report);
+    show(outcome, resultField);
 }
 
 void TrubaPanel::truba()
@@ -121,6 +114,11 @@ void TrubaPanel::truba()
 void TrubaPanel::truba1()
 {
     showOutcome(calc::truba1(kind(), fields(), host().density(), host().materialName()), m_length);
+}
+
+CalculatorPanel* createTrubaPanel(CalculatorHost& host, QWidget* parent)
+{
+    return new TrubaPanel(host, parent);
 }
 
 } // namespace tolvex

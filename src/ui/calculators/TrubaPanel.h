@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/calculators/CalculatorPanel.h"
 #include "core/calculators/Pipe.h"
+#include "ui/calculators/CalculatorPanel.h"
 
 class QCheckBox;
 
@@ -35,7 +35,6 @@ private:
     NumericEdit* m_length;
     NumericEdit* m_weight;
     QCheckBox* m_surface;
-    QPlainTextEdit* m_report;
 };
 
 } // namespace tolvex

@@ -1,6 +1,6 @@
 #include "ui/calculators/UgolokPanel.h"
 
-#include "ui/calculators/TablePanelSupport.h"
+#include "ui/calculators/Panels.h"
 #include "ui/common/NumericEdit.h"
 #include "ui/common/RadioGroup.h"
 
@@ -13,22 +13,40 @@
 namespace tolvex
 {
 
+namespace
+{
+
+const panel::Description AnglePanel{
+    .objectName = "pnlUgolok",
+    .titleName = "RzLabel77",
+    .title = "Уголок",
+    .lists = {{"RzLabel33",
+               "Тип уголка:",
+               "ComboBox11",
+               {},
+               calc::angleSizeTexts(calc::unequalLegAngles())},
+              {"RzLabel34", "Толщина стенки:", "ComboBox13",
+               "Выберите необходимую толщину стенки"}},
+    .fields = {panel::quantityField("RzLabel35", "Длина уголка, м", "RzNumericEdit15",
+                                    "RzBitBtn24"),
+               panel::weightField("RzLabel36", "RzNumericEdit16", "RzBitBtn25")},
+    // The sketch (the equal-leg angle drawing) comes with the profile drawings.
+    .bottom = {"RzMemo10", "RzBitBtn50", "RzBitBtn48", "RzBitBtn49", true},
+};
+
+} // namespace
+
 UgolokPanel::UgolokPanel(CalculatorHost& host, QWidget* parent)
-    : CalculatorPanel(host, QStringLiteral("pnlUgolok"), QStringLiteral("RzLabel77"),
-                      QStringLiteral("Уголок"), parent)
+    : CalculatorPanel(host, AnglePanel, parent), m_size(list(0)), m_thickness(list(1)),
+      m_length(field(0)), m_weight(field(1))
 {
     m_type = new RadioGroup(QStringLiteral("RadioGroup4"), QStringLiteral("Тип уголка"),
                             {QStringLiteral("Равнополочный"), QStringLiteral("Неравнополочный")}, 2,
                             this);
     m_type->setToolTip(QStringLiteral("Выберите тип уголка"));
-    body()->addWidget(m_type);
+    insertAboveGrid(m_type);
 
-    QGridLayout* grid = addGrid();
     // The two size lists share one place; the equal-leg list lies on top.
-    m_size = addSizeList(this, grid, 0, QStringLiteral("RzLabel33"), QStringLiteral("Тип уголка:"),
-                         QStringLiteral("ComboBox11"));
-    m_size->addItems(calc::angleSizeTexts(calc::unequalLegAngles()));
-    emptyText(m_size);
     m_width = new QComboBox(this);
     m_width->setObjectName(QStringLiteral("ComboBox12"));
     m_width->setToolTip(QStringLiteral("Выберите нужный вам типоразмер уголка"));
@@ -38,33 +56,18 @@ UgolokPanel::UgolokPanel(CalculatorHost& host, QWidget* parent)
     m_width->addItems(calc::angleSizeTexts(calc::equalLegAngles()));
     emptyText(m_width);
     int row = 0, column = 0, rows = 1, columns = 1;
-    grid->getItemPosition(grid->indexOf(m_size), &row, &column, &rows, &columns);
-    grid->addWidget(m_width, row, column, rows, columns);
+    grid()->getItemPosition(grid()->indexOf(m_size), &row, &column, &rows, &columns);
+    grid()->addWidget(m_width, row, column, rows, columns);
     m_width->raise();
-    findChild<QLabel*>(QStringLiteral("RzLabel33"))->setBuddy(m_width);
-
-    m_thickness = addSizeList(this, grid, 1, QStringLiteral("RzLabel34"),
-                              QStringLiteral("Толщина стенки:"), QStringLiteral("ComboBox13"),
-                              QStringLiteral("Выберите необходимую толщину стенки"));
-    m_length = addField(grid, 2, QStringLiteral("RzLabel35"), QStringLiteral("Длина уголка, м"),
-                        QStringLiteral("RzNumericEdit15"));
-    QPushButton* lengthButton =
-        addEqualsButton(grid, 2, QStringLiteral("RzBitBtn24"),
-                        QStringLiteral("Вычисление количества по общему весу"));
-    m_weight = addField(grid, 3, QStringLiteral("RzLabel36"), QStringLiteral("Общий вес, кг"),
-                        QStringLiteral("RzNumericEdit16"));
-    QPushButton* weightButton = addEqualsButton(grid, 3, QStringLiteral("RzBitBtn25"),
-                                                QStringLiteral("Произвести расчет общего веса"));
-    // The sketch (the equal-leg angle drawing) comes with the profile drawings.
-    m_report = addReport(QStringLiteral("RzMemo10"), QStringLiteral("RzBitBtn50"),
-                         QStringLiteral("RzBitBtn48"), QStringLiteral("RzBitBtn49"), true);
+    m_sizeLabel = findChild<QLabel*>(QStringLiteral("RzLabel33"));
+    m_sizeLabel->setBuddy(m_width);
 
     connect(m_type, &RadioGroup::clicked, this, &UgolokPanel::RadioGroup4Click);
     connect(m_width, &QComboBox::activated, this, &UgolokPanel::ComboBox12Click);
     connect(m_size, &QComboBox::activated, this, &UgolokPanel::ComboBox11Click);
     connect(m_thickness, &QComboBox::activated, this, &UgolokPanel::ComboBox13Select);
-    connect(weightButton, &QPushButton::clicked, this, &UgolokPanel::Ugolok);
-    connect(lengthButton, &QPushButton::clicked, this, &UgolokPanel::Ugolok1);
+    connect(this->row(1).button, &QPushButton::clicked, this, &UgolokPanel::Ugolok);
+    connect(this->row(0).button, &QPushButton::clicked, this, &UgolokPanel::Ugolok1);
 }
 
 void UgolokPanel::resetOnOpen()
@@ -83,7 +86,7 @@ void UgolokPanel::RadioGroup4Click()
     m_size->setVisible(!equal);
     m_width->setEnabled(equal);
     m_width->setVisible(equal);
-    findChild<QLabel*>(QStringLiteral("RzLabel33"))->setBuddy(equal ? m_width : m_size);
+    m_sizeLabel->setBuddy(equal ? m_width : m_size);
     emptyText(m_thickness);
     resetField(m_length);
     resetField(m_weight);
@@ -135,7 +138,7 @@ void UgolokPanel::showOutcome(const calc::Outcome& outcome, QLineEdit* resultFie
         resultField->setText(outcome.result);
         return;
     }
-    show(outcome, resultField, m_report);
+    show(outcome, resultField);
 }
 
 void UgolokPanel::Ugolok()
@@ -146,6 +149,11 @@ void UgolokPanel::Ugolok()
 void UgolokPanel::Ugolok1()
 {
     showOutcome(calc::Ugolok1(selection(), {m_length->text(), m_weight->text()}), m_length);
+}
+
+CalculatorPanel* createUgolokPanel(CalculatorHost& host, QWidget* parent)
+{
+    return new UgolokPanel(host, parent);
 }
 
 } // namespace tolvex

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ui/calculators/CalculatorPanel.h"
 #include "core/calculators/Angles.h"
+#include "ui/calculators/CalculatorPanel.h"
 
 class QComboBox;
+class QLabel;
 
 namespace tolvex
 {
@@ -31,13 +32,13 @@ private:
     void fillThicknesses(const calc::AngleTable& table, int sizePosition);
     void showOutcome(const calc::Outcome& outcome, QLineEdit* resultField);
 
-    RadioGroup* m_type;
-    QComboBox* m_width; // ComboBox12
-    QComboBox* m_size;  // ComboBox11
+    RadioGroup* m_type = nullptr;
+    QComboBox* m_size; // ComboBox11
     QComboBox* m_thickness;
     NumericEdit* m_length;
     NumericEdit* m_weight;
-    QPlainTextEdit* m_report;
+    QComboBox* m_width = nullptr; // ComboBox12, over ComboBox11
+    QLabel* m_sizeLabel = nullptr;
 };
 
 } // namespace tolvex

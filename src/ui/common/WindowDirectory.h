@@ -47,6 +47,8 @@ enum class WindowId {
     frmAreaUnits, // area converter, a sibling of the length window
 };
 
+constexpr int WindowCount = int(WindowId::frmAreaUnits) + 1;
+
 enum class Modality { Modeless, Modal };
 
 // A page of a window with pages (outer and inner tab); -1 leaves that level as it is.

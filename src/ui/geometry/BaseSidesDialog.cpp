@@ -63,13 +63,14 @@ qint64 BaseSidesDialog::sideB() const
     return m_b->value();
 }
 
-BaseSidesDialog* createBaseSidesDialog(const QString& objectName, QWidget* parent)
+BaseSidesDialog* createSquareCalc(QWidget* parent)
 {
-    if (objectName == QStringLiteral("frmSquareCalc"))
-        return new TfrmSquareCalc(parent);
-    if (objectName == QStringLiteral("frmPerimetrCalc"))
-        return new TfrmPerimetrCalc(parent);
-    return nullptr;
+    return new TfrmSquareCalc(parent);
+}
+
+BaseSidesDialog* createPerimetrCalc(QWidget* parent)
+{
+    return new TfrmPerimetrCalc(parent);
 }
 
 } // namespace tolvex

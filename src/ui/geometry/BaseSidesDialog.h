@@ -26,7 +26,8 @@ private:
     WholeNumberEdit* m_b;
 };
 
-// The dialog class for "frmSquareCalc" or "frmPerimetrCalc"; nullptr for other names.
-BaseSidesDialog* createBaseSidesDialog(const QString& objectName, QWidget* parent = nullptr);
+// The prism's two base dialogs, "frmSquareCalc" and "frmPerimetrCalc".
+BaseSidesDialog* createSquareCalc(QWidget* parent = nullptr);
+BaseSidesDialog* createPerimetrCalc(QWidget* parent = nullptr);
 
 } // namespace tolvex

@@ -1,7 +1,8 @@
 #include "ui/geometry/BlankVariantPanel.h"
 
-#include "ui/geometry/SketchView.h"
 #include "ui/common/NumericEdit.h"
+#include "ui/geometry/InputRows.h"
+#include "ui/geometry/SketchView.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,19 +38,7 @@ BlankVariantPanel::BlankVariantPanel(const geometry::BlankVariant& variant, QWid
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(4);
-    int row = 0;
-    for (const geometry::BlankInput& in : variant.inputs) {
-        auto* caption = new QLabel(in.caption, this);
-        caption->setObjectName(in.labelName);
-        auto* field = new NumericEdit(in.fieldName, this);
-        field->setFixedWidth(64);
-        caption->setBuddy(field);
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(field, row, 1);
-        m_fields << field;
-        ++row;
-    }
-    grid->setRowStretch(row, 1);
+    m_fields = addInputRows(this, grid, variant.inputs);
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);

@@ -15,8 +15,9 @@ GeometryWindow::GeometryWindow(const QString& objectName, const QString& caption
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_materials(new WindowMaterialBox(this))
+      m_materials(new WindowMaterialBox(this)), m_outer(new QTabWidget(this))
 {
+    m_outer->setObjectName(QStringLiteral("RzPageControl1"));
     setObjectName(objectName);
     setWindowTitle(caption);
     setFont(QFont(QStringLiteral("Arial"), 8));
@@ -53,11 +54,13 @@ void GeometryWindow::present()
     activateWindow();
 }
 
-QTabWidget* GeometryWindow::addOuterPage(QTabWidget* outer, const QString& sheetName,
-                                         const QString& innerControl, const QString& caption)
+void GeometryWindow::addOuterPage(const QString& sheetName, const QString& innerControl,
+                                  const QString& caption)
 {
-    if (innerControl.isEmpty())
-        return nullptr;
+    if (innerControl.isEmpty()) {
+        m_inner << nullptr;
+        return;
+    }
     auto* sheet = new QWidget;
     sheet->setObjectName(sheetName);
     auto* inner = new QTabWidget(sheet);
@@ -65,8 +68,37 @@ QTabWidget* GeometryWindow::addOuterPage(QTabWidget* outer, const QString& sheet
     auto* l = new QVBoxLayout(sheet);
     l->setContentsMargins(2, 2, 2, 2);
     l->addWidget(inner);
-    outer->addTab(sheet, caption);
-    return inner;
+    m_outer->addTab(sheet, caption);
+    m_inner << inner;
+}
+
+void GeometryWindow::placePage(int outerPage, QWidget* page, const QString& caption)
+{
+    if (QTabWidget* inner = m_inner.value(outerPage))
+        inner->addTab(page, caption);
+    else
+        m_outer->insertTab(outerPage, page, caption);
+}
+
+QTabWidget* GeometryWindow::innerTabs(int outerPage) const
+{
+    return m_inner.value(outerPage);
+}
+
+void GeometryWindow::selectPage(int outerPage, int innerPage)
+{
+    if (outerPage >= 0 && outerPage < m_outer->count())
+        m_outer->setCurrentIndex(outerPage);
+    if (innerPage >= 0)
+        if (QTabWidget* inner = m_inner.value(m_outer->currentIndex()))
+            if (innerPage < inner->count())
+                inner->setCurrentIndex(innerPage);
+}
+
+void GeometryWindow::showPage(int outerPage, int innerPage)
+{
+    selectPage(outerPage, innerPage);
+    present();
 }
 
 } // namespace tolvex

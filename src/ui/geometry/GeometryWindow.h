@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/common/PagedWindow.h"
+
+#include <QList>
 #include <QWidget>
 
 class QTabWidget;
@@ -11,9 +14,10 @@ class WindowMaterialBox;
 
 // What the flat-blank and solids windows share: a fixed-size top-level window
 // with minimise and close buttons, centred on the screen when first shown, that
-// runs its Clear whenever it is closed (closing only hides it), and its own
-// material box with the window density.
-class GeometryWindow : public QWidget
+// runs its Clear whenever it is closed (closing only hides it), its own material
+// box with the window density, and its pages: outer tabs (RzPageControl1), some
+// holding inner tabs.
+class GeometryWindow : public QWidget, public PagedWindow
 {
     Q_OBJECT
 public:
@@ -24,11 +28,22 @@ public:
     double density() const;
     WindowMaterialBox* materialBox() const { return m_materials; }
 
+    // Selects the outer and inner tab (-1 leaves one unchanged).
+    void selectPage(int outerPage, int innerPage) override;
+    // Selects the page and shows the window.
+    void showPage(int outerPage, int innerPage);
+    QTabWidget* outerTabs() const { return m_outer; }
+    QTabWidget* innerTabs(int outerPage) const; // nullptr without inner tabs
+
 protected:
     // Adds a page to the outer page control; when `innerControl` is named, the page
-    // holds an inner page control of that name, which is returned (else nullptr).
-    static QTabWidget* addOuterPage(QTabWidget* outer, const QString& sheetName,
-                                    const QString& innerControl, const QString& caption);
+    // holds an inner page control of that name. Pages without inner tabs are put in
+    // with `placeOuterPage`.
+    void addOuterPage(const QString& sheetName, const QString& innerControl,
+                      const QString& caption);
+    // Puts a figure page at its place: into the inner tabs of outer page `outerPage`,
+    // or, where that page has none, as the outer page itself.
+    void placePage(int outerPage, QWidget* page, const QString& caption);
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Shows the window (centred the first time), raised and active.
@@ -36,6 +51,8 @@ protected:
 
 private:
     WindowMaterialBox* m_materials;
+    QTabWidget* m_outer;
+    QList<QTabWidget*> m_inner; // per outer page, nullptr without inner tabs
     bool m_centred = false;
 };
 

@@ -1,21 +1,31 @@
 #include "ui/geometry/GeometryWindows.h"
 
+#include "ui/common/WindowContext.h"
 #include "ui/geometry/BaseSidesDialog.h"
 #include "ui/geometry/TForm6.h"
 #include "ui/geometry/TfrmVolume.h"
 
-#include <QString>
-
 namespace tolvex
 {
 
-QWidget* createGeometryWindow(const QString& objectName)
+QWidget* createForm6(const WindowContext& context)
 {
-    if (objectName == QStringLiteral("Form6"))
-        return new TForm6;
-    if (objectName == QStringLiteral("frmVolume"))
-        return new TfrmVolume;
-    return createBaseSidesDialog(objectName);
+    return new TForm6(&context.language);
+}
+
+QWidget* createFrmVolume(const WindowContext& context)
+{
+    return new TfrmVolume(&context.windows);
+}
+
+QWidget* createFrmSquareCalc(const WindowContext&)
+{
+    return createSquareCalc();
+}
+
+QWidget* createFrmPerimetrCalc(const WindowContext&)
+{
+    return createPerimetrCalc();
 }
 
 } // namespace tolvex

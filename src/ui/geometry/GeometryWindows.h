@@ -1,13 +1,17 @@
 #pragma once
 
-class QString;
 class QWidget;
 
 namespace tolvex
 {
 
-// Creates the geometry window with this objectName ("Form6", "frmVolume",
-// "frmSquareCalc", "frmPerimetrCalc"); nullptr for any other name.
-QWidget* createGeometryWindow(const QString& objectName);
+struct WindowContext;
+
+// The geometry windows, one factory each: flat blanks (Form6), solids (frmVolume)
+// and the prism's base dialogs (frmSquareCalc, frmPerimetrCalc).
+QWidget* createForm6(const WindowContext& context);
+QWidget* createFrmVolume(const WindowContext& context);
+QWidget* createFrmSquareCalc(const WindowContext& context);
+QWidget* createFrmPerimetrCalc(const WindowContext& context);
 
 } // namespace tolvex

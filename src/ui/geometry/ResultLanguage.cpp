@@ -1,20 +1,14 @@
 #include "ui/geometry/ResultLanguage.h"
 
-#include "ui/app/TfrmGeneral.h"
-#include "ui/app/startup.h"
-
-#include <QAction>
+#include "core/app/LanguageState.h"
 
 namespace tolvex
 {
 
-geometry::LineLanguage resultLineLanguage()
+geometry::LineLanguage resultLineLanguage(const LanguageState* language)
 {
-    auto* main = qobject_cast<TfrmGeneral*>(findWindow(QStringLiteral("frmGeneral")));
-    if (main && main->englishItem() && main->russianItem() && main->englishItem()->isChecked() &&
-        !main->russianItem()->isChecked())
-        return geometry::LineLanguage::English;
-    return geometry::LineLanguage::Russian;
+    return language && language->english() ? geometry::LineLanguage::English
+                                           : geometry::LineLanguage::Russian;
 }
 
 } // namespace tolvex

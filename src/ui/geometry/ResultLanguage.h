@@ -5,8 +5,10 @@
 namespace tolvex
 {
 
-// The language of the flat-blank result lines: English when the main window's
-// English item is marked and its Russian item is not, Russian otherwise.
-geometry::LineLanguage resultLineLanguage();
+class LanguageState;
+
+// The language of the flat-blank result lines: English when the English item is
+// marked and the Russian item is not, Russian otherwise (and without a language).
+geometry::LineLanguage resultLineLanguage(const LanguageState* language);
 
 } // namespace tolvex

@@ -1,7 +1,8 @@
 #include "ui/geometry/SolidPageWidget.h"
 
-#include "ui/geometry/SketchView.h"
 #include "ui/common/NumericEdit.h"
+#include "ui/geometry/InputRows.h"
+#include "ui/geometry/SketchView.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,19 +20,7 @@ SolidPageWidget::SolidPageWidget(const geometry::SolidPage& page, QWidget* paren
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->setVerticalSpacing(5);
     m_grid->setHorizontalSpacing(4);
-    int row = 0;
-    for (const geometry::SolidInput& in : page.inputs) {
-        auto* caption = new QLabel(in.caption, this);
-        caption->setObjectName(in.labelName);
-        auto* field = new NumericEdit(in.fieldName, this);
-        field->setFixedWidth(64);
-        caption->setBuddy(field);
-        m_grid->addWidget(caption, row, 0);
-        m_grid->addWidget(field, row, 1);
-        m_fields << field;
-        ++row;
-    }
-    m_grid->setRowStretch(row, 1);
+    m_fields = addInputRows(this, m_grid, page.inputs);
 
     auto* box = new QHBoxLayout(this);
     box->setContentsMargins(6, 6, 6, 6);

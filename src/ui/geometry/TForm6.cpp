@@ -1,10 +1,10 @@
 #include "ui/geometry/TForm6.h"
 
+#include "ui/common/MessageBoxes.h"
 #include "ui/geometry/BlankFigureTab.h"
 #include "ui/geometry/BlankVariantPanel.h"
 #include "ui/geometry/ResultLanguage.h"
 #include "ui/geometry/WindowMaterialBox.h"
-#include "ui/common/MessageBoxes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,15 +17,13 @@ namespace tolvex
 
 using namespace geometry;
 
-TForm6::TForm6(QWidget* parent)
+TForm6::TForm6(const LanguageState* language, QWidget* parent)
     : GeometryWindow(QStringLiteral("Form6"), QStringLiteral("Подсчёт площади и массы раскроя"),
                      QSize(369, 479), parent),
-      m_outer(new QTabWidget(this)), m_exit(new QPushButton(QStringLiteral("Выход"), this))
+      m_language(language), m_exit(new QPushButton(QStringLiteral("Выход"), this))
 {
-    m_outer->setObjectName(QStringLiteral("RzPageControl1"));
-    for (const BlankOuterTab& outer : blankOuterTabs()) {
-        m_inner << addOuterPage(m_outer, outer.sheetName, outer.innerControl, outer.caption);
-    }
+    for (const BlankOuterTab& outer : blankOuterTabs())
+        addOuterPage(outer.sheetName, outer.innerControl, outer.caption);
 
     const auto& tabs = blankTabs();
     for (std::size_t t = 0; t < tabs.size(); ++t) {
@@ -34,19 +32,16 @@ TForm6::TForm6(QWidget* parent)
             if (v.tab == int(t))
                 variants.push_back(&v);
         auto* figure = new BlankFigureTab(tabs[t], variants);
-        if (QTabWidget* inner = m_inner[tabs[t].outerPage])
-            inner->addTab(figure, tabs[t].caption);
-        else
-            m_outer->insertTab(tabs[t].outerPage, figure,
-                               blankOuterTabs()[std::size_t(tabs[t].outerPage)].caption);
+        const int outerPage = tabs[t].outerPage;
+        placePage(outerPage, figure,
+                  innerTabs(outerPage) ? tabs[t].caption
+                                       : blankOuterTabs()[std::size_t(outerPage)].caption);
         connect(figure, &BlankFigureTab::computeRequested, this, &TForm6::compute);
         connect(figure, &BlankFigureTab::clearRequested, this, &TForm6::Clear);
         m_tabs << figure;
     }
-    m_outer->setCurrentIndex(0);
-    for (QTabWidget* inner : m_inner)
-        if (inner)
-            inner->setCurrentIndex(0);
+    for (int page = outerTabs()->count() - 1; page >= 0; --page)
+        selectPage(page, 0);
 
     auto* note1 = new QLabel(QStringLiteral("* Размеры указывать в миллиметрах"), this);
     note1->setObjectName(QStringLiteral("RzLabel2"));
@@ -68,15 +63,10 @@ TForm6::TForm6(QWidget* parent)
     box->setContentsMargins(6, 6, 6, 6);
     box->setSpacing(4);
     box->addWidget(materialBox());
-    box->addWidget(m_outer, 1);
+    box->addWidget(outerTabs(), 1);
     box->addLayout(bottom);
 
     Clear();
-}
-
-QTabWidget* TForm6::innerTabs(int outerPage) const
-{
-    return m_inner.value(outerPage);
 }
 
 void TForm6::Clear()
@@ -86,21 +76,10 @@ void TForm6::Clear()
             panel->clear();
 }
 
-void TForm6::showPage(int outerPage, int innerPage)
-{
-    if (outerPage >= 0 && outerPage < m_outer->count())
-        m_outer->setCurrentIndex(outerPage);
-    if (innerPage >= 0)
-        if (QTabWidget* inner = m_inner.value(m_outer->currentIndex()))
-            if (innerPage < inner->count())
-                inner->setCurrentIndex(innerPage);
-    present();
-}
-
 void TForm6::compute(BlankVariantPanel* panel)
 {
-    const BlankOutcome out =
-        computeBlank(panel->variant().kind, panel->fieldTexts(), density(), resultLineLanguage());
+    const BlankOutcome out = computeBlank(panel->variant().kind, panel->fieldTexts(), density(),
+                                          resultLineLanguage(m_language));
     switch (out.status) {
     case BlankOutcome::Ok:
         panel->setLines(out.lines);

@@ -1,13 +1,12 @@
 #include "ui/geometry/TfrmVolume.h"
 
+#include "core/common/NumberText.h"
+#include "core/geometry/Solids.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/NumericEdit.h"
 #include "ui/geometry/BaseSidesDialog.h"
 #include "ui/geometry/SolidPageWidget.h"
 #include "ui/geometry/WindowMaterialBox.h"
-#include "ui/app/startup.h"
-#include "ui/common/MessageBoxes.h"
-#include "core/common/NumberText.h"
-#include "ui/common/NumericEdit.h"
-#include "core/geometry/Solids.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,39 +21,33 @@ namespace tolvex
 
 using namespace geometry;
 
-TfrmVolume::TfrmVolume(QWidget* parent)
+TfrmVolume::TfrmVolume(WindowDirectory* windows, QWidget* parent)
     : GeometryWindow(QStringLiteral("frmVolume"), QStringLiteral("Объёмные фигуры"),
                      QSize(475, 514), parent),
-      m_outer(new QTabWidget(this))
+      m_windows(windows)
 {
-    m_outer->setObjectName(QStringLiteral("RzPageControl1"));
-    for (const SolidOuterTab& outer : solidOuterTabs()) {
-        m_inner << addOuterPage(m_outer, outer.sheetName, outer.innerControl, outer.caption);
-    }
+    for (const SolidOuterTab& outer : solidOuterTabs())
+        addOuterPage(outer.sheetName, outer.innerControl, outer.caption);
     for (const SolidPage& page : solidPages()) {
         auto* widget = new SolidPageWidget(page);
-        if (QTabWidget* inner = m_inner[page.outerPage])
-            inner->addTab(widget, page.caption);
-        else
-            m_outer->insertTab(page.outerPage, widget, page.caption);
+        placePage(page.outerPage, widget, page.caption);
         m_pages << widget;
     }
 
     // The prism's picture buttons beside its perimeter and base area fields.
     const QIcon icon(QStringLiteral(":/drawings/button_base_calc.svg"));
-    auto pictureButton = [&](const char* name, const char* hint, const char* dialog, int row) {
+    auto pictureButton = [&](const char* name, const char* hint, WindowId dialog, int row) {
         auto* b = new QToolButton(m_pages.front());
         b->setObjectName(QLatin1String(name));
         b->setToolTip(QString::fromUtf8(hint));
         b->setIcon(icon);
         b->setIconSize(QSize(16, 16));
         b->setAutoRaise(true);
-        const QString dialogName = QLatin1String(dialog);
-        connect(b, &QToolButton::clicked, this, [this, dialogName] { openBaseDialog(dialogName); });
+        connect(b, &QToolButton::clicked, this, [this, dialog] { openBaseDialog(dialog); });
         m_pages.front()->addBeside(row, b);
     };
-    pictureButton("RzBitBtn4", "Вычислить периметр призмы", "frmPerimetrCalc", 0);
-    pictureButton("RzBitBtn5", "Вычислить площадь призмы", "frmSquareCalc", 1);
+    pictureButton("RzBitBtn4", "Вычислить периметр призмы", WindowId::frmPerimetrCalc, 0);
+    pictureButton("RzBitBtn5", "Вычислить площадь призмы", WindowId::frmSquareCalc, 1);
 
     auto* note1 = new QLabel(QStringLiteral("* Все размеры указываются в миллиметрах"), this);
     note1->setObjectName(QStringLiteral("RzLabel2"));
@@ -84,15 +77,14 @@ TfrmVolume::TfrmVolume(QWidget* parent)
     box->setContentsMargins(6, 6, 6, 6);
     box->setSpacing(4);
     box->addWidget(materialBox());
-    box->addWidget(m_outer, 1);
+    box->addWidget(outerTabs(), 1);
     box->addWidget(buildResults());
     box->addWidget(note1);
     box->addWidget(note2);
     box->addLayout(buttons);
 
     // At creation: "Шар", inner tab "Пояс".
-    m_outer->setCurrentIndex(4);
-    m_inner[4]->setCurrentIndex(3);
+    selectPage(4, 3);
     Clear();
 }
 
@@ -124,16 +116,11 @@ QWidget* TfrmVolume::buildResults()
     return panel;
 }
 
-QTabWidget* TfrmVolume::innerTabs(int outerPage) const
-{
-    return m_inner.value(outerPage);
-}
-
 SolidPageWidget* TfrmVolume::activePage() const
 {
-    const int outer = m_outer->currentIndex();
+    const int outer = outerTabs()->currentIndex();
     QWidget* current =
-        m_inner.value(outer) ? m_inner[outer]->currentWidget() : m_outer->currentWidget();
+        innerTabs(outer) ? innerTabs(outer)->currentWidget() : outerTabs()->currentWidget();
     return qobject_cast<SolidPageWidget*>(current);
 }
 
@@ -143,17 +130,6 @@ void TfrmVolume::Clear()
         page->clear();
     for (QLabel* value : m_values)
         value->setText(QStringLiteral("0"));
-}
-
-void TfrmVolume::showPage(int outerPage, int innerPage)
-{
-    if (outerPage >= 0 && outerPage < m_outer->count())
-        m_outer->setCurrentIndex(outerPage);
-    if (innerPage >= 0)
-        if (QTabWidget* inner = m_inner.value(m_outer->currentIndex()))
-            if (innerPage < inner->count())
-                inner->setCurrentIndex(innerPage);
-    present();
 }
 
 void TfrmVolume::compute()
@@ -179,23 +155,21 @@ void TfrmVolume::compute()
     }
 }
 
-BaseSidesDialog* TfrmVolume::baseDialog(const QString& name)
+BaseSidesDialog* TfrmVolume::baseDialog(WindowId id)
 {
-    if (auto* shared = qobject_cast<BaseSidesDialog*>(findWindow(name)))
-        return shared;
+    if (m_windows)
+        if (auto* shared = qobject_cast<BaseSidesDialog*>(m_windows->window(id)))
+            return shared;
     // Without the program's windows (a window on its own): a dialog of this window.
-    for (BaseSidesDialog* own : m_ownDialogs)
-        if (own->objectName() == name)
-            return own;
-    BaseSidesDialog* own = createBaseSidesDialog(name, this);
-    if (own)
-        m_ownDialogs << own;
+    BaseSidesDialog*& own = id == WindowId::frmSquareCalc ? m_ownSquare : m_ownPerimeter;
+    if (!own)
+        own = id == WindowId::frmSquareCalc ? createSquareCalc(this) : createPerimetrCalc(this);
     return own;
 }
 
-void TfrmVolume::openBaseDialog(const QString& dialogName)
+void TfrmVolume::openBaseDialog(WindowId id)
 {
-    BaseSidesDialog* dialog = baseDialog(dialogName);
+    BaseSidesDialog* dialog = baseDialog(id);
     if (!dialog || dialog->exec() != QDialog::Accepted)
         return;
     const RectangleBase base = rectangleBase(dialog->sideA(), dialog->sideB());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/common/WindowDirectory.h"
 #include "ui/geometry/GeometryWindow.h"
 
 #include <QList>
@@ -22,33 +23,30 @@ class TfrmVolume : public GeometryWindow
 {
     Q_OBJECT
 public:
-    explicit TfrmVolume(QWidget* parent = nullptr);
+    // The prism's base dialogs are the program's (`windows`), or its own without one.
+    explicit TfrmVolume(WindowDirectory* windows = nullptr, QWidget* parent = nullptr);
 
     // Every field "0", the four value lines "0".
     void Clear() override;
-    // Selects the outer and inner tab (-1 leaves one unchanged) and shows the window.
-    Q_INVOKABLE void showPage(int outerPage, int innerPage);
     // "Вычислить": the routine of the solid whose tabs are active.
     void compute();
     // The prism's picture buttons: the base dialog, and on confirmation the base
     // area a × b and the perimeter (a + b) × 2 into the prism's fields.
-    void openBaseDialog(const QString& dialogName);
+    void openBaseDialog(WindowId dialog);
 
-    QTabWidget* outerTabs() const { return m_outer; }
-    QTabWidget* innerTabs(int outerPage) const; // nullptr without inner tabs
     SolidPageWidget* activePage() const;
     const QList<SolidPageWidget*>& pages() const { return m_pages; }
     const QList<QLabel*>& valueLines() const { return m_values; }
 
 private:
     QWidget* buildResults();
-    BaseSidesDialog* baseDialog(const QString& name);
+    BaseSidesDialog* baseDialog(WindowId id);
 
-    QTabWidget* m_outer;
-    QList<QTabWidget*> m_inner;
+    WindowDirectory* m_windows;
     QList<SolidPageWidget*> m_pages;
     QList<QLabel*> m_values;
-    QList<BaseSidesDialog*> m_ownDialogs;
+    BaseSidesDialog* m_ownSquare = nullptr;
+    BaseSidesDialog* m_ownPerimeter = nullptr;
 };
 
 } // namespace tolvex

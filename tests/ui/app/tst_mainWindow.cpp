@@ -2,6 +2,7 @@
 #include "ui/app/TfrmGeneral.h"
 #include "ui/calculators/CalculatorPanel.h"
 #include "ui/common/NumericEdit.h"
+#include "ui/common/ReportBox.h"
 #include "ui/materials/MaterialBar.h"
 
 #include <QApplication>
@@ -149,8 +150,8 @@ private slots:
         typeInto(field(p, "RzNumericEdit26"), "1");
         p.find<QPushButton>("frmGeneral", "RzBitBtn19")->click();
         QCOMPARE(field(p, "RzNumericEdit27")->text(), QStringLiteral("2,46615023306799"));
-        auto* memo = p.find<QPlainTextEdit>("frmGeneral", "RzMemo13");
-        QCOMPARE(memo->property("reportText").toString(),
+        auto* memo = p.find<ReportBox>("frmGeneral", "RzMemo13");
+        QCOMPARE(memo->report(),
                  QStringLiteral("Расчетные данные и результат расчета: \r\n\r\nМатериал трубы: "
                                 "Сталь конструкционная - 7,85\r\nДиаметр проката 20 мм.,\r\nпри "
                                 "длине проката в 1 м.,\r\nобщий вес проката составит: "
@@ -233,11 +234,7 @@ private slots:
         field(p, "RzNumericEdit26")->setText("1");
         p.find<QPushButton>("frmGeneral", "RzBitBtn19")->click();
         QCOMPARE(
-            p.find<QPlainTextEdit>("frmGeneral", "RzMemo13")
-                ->property("reportText")
-                .toString()
-                .split("\r\n")
-                .at(2),
+            p.find<ReportBox>("frmGeneral", "RzMemo13")->report().split("\r\n").at(2),
             QStringLiteral("Материал трубы: Цинковые сплавы антифрикционные ЦАМ 9-1,5Л - 6,2"));
 
         auto* box = p.find<QComboBox>("frmGeneral", "RzComboBox1");

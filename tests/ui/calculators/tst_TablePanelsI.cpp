@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "ui/app/TfrmGeneral.h"
 #include "ui/common/RadioGroup.h"
+#include "ui/common/ReportBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,10 +57,7 @@ private:
     QLineEdit* field(const QString& name) const { return get<QLineEdit>(name); }
     QComboBox* list(const QString& name) const { return get<QComboBox>(name); }
     void click(const QString& name) const { get<QPushButton>(name)->click(); }
-    QString report(const QString& memo) const
-    {
-        return get(memo)->property("reportText").toString();
-    }
+    QString report(const QString& memo) const { return get<ReportBox>(memo)->report(); }
     void open(const QString& group) const { get<QToolButton>(group)->click(); }
     QStringList items(const QString& name) const
     {

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "ui/app/TfrmGeneral.h"
+#include "ui/common/ReportBox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -48,7 +49,7 @@ private:
     QLineEdit* field(const char* name) const { return get<QLineEdit>(name); }
     QComboBox* list(const char* name) const { return get<QComboBox>(name); }
     void click(const char* name) const { get<QPushButton>(name)->click(); }
-    QString report(const char* memo) const { return get(memo)->property("reportText").toString(); }
+    QString report(const char* memo) const { return get<ReportBox>(memo)->report(); }
     void open(const char* group) const { get<QToolButton>(group)->click(); }
     QStringList items(const char* name) const
     {

@@ -1,10 +1,10 @@
 // The flat-blank window as a user meets it: examples, Clear, the window density,
 // the menu entry points and bad input.
 #include "TestSupport.h"
+#include "core/geometry/FlatBlankTable.h"
 #include "ui/app/TfrmGeneral.h"
 #include "ui/common/NumericEdit.h"
 #include "ui/common/RadioGroup.h"
-#include "core/geometry/FlatBlankTable.h"
 #include "ui/geometry/SketchView.h"
 #include "ui/geometry/TForm6.h"
 
@@ -252,8 +252,8 @@ void tst_Form6::menuEntryPoints()
     QFETCH(int, inner);
     QFETCH(QString, sheet);
     m_window->close();
-    // The main menu calls it by name.
-    QVERIFY(QMetaObject::invokeMethod(m_window, "showPage", Q_ARG(int, outer), Q_ARG(int, inner)));
+    // The window directory selects the page, then shows the window.
+    m_window->showPage(outer, inner);
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->outerTabs()->currentIndex(), outer);
     QVERIFY(get<QWidget>(sheet)->isVisible());

@@ -1,9 +1,9 @@
 // The solids window and its two base dialogs as a user meets them.
 #include "TestSupport.h"
+#include "core/geometry/SolidTable.h"
 #include "ui/common/NumericEdit.h"
 #include "ui/geometry/BaseSidesDialog.h"
 #include "ui/geometry/SketchView.h"
-#include "core/geometry/SolidTable.h"
 #include "ui/geometry/TfrmVolume.h"
 #include "ui/geometry/WholeNumberEdit.h"
 
@@ -188,7 +188,7 @@ void tst_frmVolume::densitySurvivesHiding()
 {
     pickSteel();
     m_window->close();
-    QVERIFY(QMetaObject::invokeMethod(m_window, "showPage", Q_ARG(int, 2), Q_ARG(int, 0)));
+    m_window->showPage(2, 0);
     QVERIFY(m_window->isVisible());
     compute(geometry::Solid::Cilindr, {"100", "200"});
     QCOMPARE(values()[3], QStringLiteral("12,330"));

@@ -1,13 +1,13 @@
-// The language switch: the two menu items and applying a language file to the
-// windows by the key table (found by objectName, so the table stays data).
+#include "ui/app/LanguageSwitch.h"
 
+#include "core/app/LanguageState.h"
+#include "ui/app/ProgramWindows.h"
 #include "ui/app/TfrmGeneral.h"
 
 #include "core/app/Configuration.h"
 #include "core/app/LanguageFile.h"
 #include "core/app/LanguageKeys.h"
 #include "core/app/ProgramFolder.h"
-#include "ui/app/startup.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/RadioGroup.h"
 #include "ui/materials/MaterialBar.h"
@@ -110,7 +110,7 @@ void setItems(QObject* o, const QStringList& items)
 
 // Puts every "Form" text of the plan into its target, window by window. Targets of
 // windows or controls that do not exist are passed over.
-void applyForm(const language::LanguagePlan& plan)
+void applyForm(const WindowDirectory& directory, const language::LanguagePlan& plan)
 {
     const std::vector<Target>& targets = language::formTargets();
     QString windowName;
@@ -125,7 +125,7 @@ void applyForm(const language::LanguagePlan& plan)
         const QString& text = plan.form[qsizetype(i)];
         if (t.window != windowName) {
             windowName = t.window;
-            window = findWindow(windowName);
+            window = windowNamed(directory, windowName);
             names = window ? namedObjects(window) : QHash<QString, QObject*>();
         }
         if (!window)
@@ -161,99 +161,105 @@ void applyForm(const language::LanguagePlan& plan)
         setItems(group, items.value(group));
 }
 
-struct Marks {
-    bool russian;
-    bool english;
-};
+} // namespace
+
+LanguageSwitch::LanguageSwitch(TfrmGeneral& main, WindowDirectory& windows, LanguageState& state,
+                               QAction* russian, QAction* english)
+    : m_main(main), m_windows(windows), m_state(state), m_russian(russian), m_english(english)
+{
+    // The marks as the other windows see them follow the items' check marks.
+    auto follow = [this] { m_state.setMarks(m_russian->isChecked(), m_english->isChecked()); };
+    QObject::connect(m_russian, &QAction::toggled, m_russian, follow);
+    QObject::connect(m_english, &QAction::toggled, m_english, follow);
+    follow();
+}
 
 // The marks as the program last set them. A click on a checkable item toggles it
 // before its handler runs; when the program has not recorded the marks yet, the
 // chosen item's mark is taken as toggled by that click.
-Marks marksBefore(QAction* chosen, QAction* russian, QAction* english)
+LanguageSwitch::Marks LanguageSwitch::marksBefore(QAction* chosen) const
 {
-    const QVariant r = russian->property("languageMark");
-    const QVariant e = english->property("languageMark");
+    const QVariant r = m_russian->property("languageMark");
+    const QVariant e = m_english->property("languageMark");
     if (r.isValid() && e.isValid())
         return {r.toBool(), e.toBool()};
-    Marks marks{russian->isChecked(), english->isChecked()};
-    if (chosen == russian)
+    Marks marks{m_russian->isChecked(), m_english->isChecked()};
+    if (chosen == m_russian)
         marks.russian = !marks.russian;
     else
         marks.english = !marks.english;
     return marks;
 }
 
-void setMarks(QAction* russian, QAction* english, Marks marks)
+void LanguageSwitch::setMarks(Marks marks)
 {
-    russian->setChecked(marks.russian);
-    english->setChecked(marks.english);
-    russian->setProperty("languageMark", marks.russian);
-    english->setProperty("languageMark", marks.english);
+    m_russian->setChecked(marks.russian);
+    m_english->setChecked(marks.english);
+    m_russian->setProperty("languageMark", marks.russian);
+    m_english->setProperty("languageMark", marks.english);
 }
 
-} // namespace
-
-void TfrmGeneral::chooseRussian()
+void LanguageSwitch::chooseRussian()
 {
-    const Marks before = marksBefore(m_miRUS, m_miRUS, m_miENG);
+    const Marks before = marksBefore(m_russian);
     if (!language::locateLanguageFile(language::russianFileName(), languageFolders()).isEmpty()) {
-        setMarks(m_miRUS, m_miENG, {true, false});
-        Languard();
+        setMarks({true, false});
+        apply();
     } else {
-        setMarks(m_miRUS, m_miENG, before); // a missing file changes nothing on screen
+        setMarks(before); // a missing file changes nothing on screen
     }
     Configuration::forProgram().writeLanguage(true);
 }
 
-void TfrmGeneral::chooseEnglish()
+void LanguageSwitch::chooseEnglish()
 {
-    const Marks before = marksBefore(m_miENG, m_miRUS, m_miENG);
+    const Marks before = marksBefore(m_english);
     if (!language::locateLanguageFile(language::englishFileName(), languageFolders()).isEmpty()) {
-        setMarks(m_miRUS, m_miENG, {false, true});
-        Languard();
+        setMarks({false, true});
+        apply();
     } else {
-        setMarks(m_miRUS, m_miENG, before);
-        showInformation(this, QStringLiteral("Отсутствует модуль английского языка"));
+        setMarks(before);
+        showInformation(&m_main, QStringLiteral("Отсутствует модуль английского языка"));
     }
     Configuration::forProgram().writeLanguage(false);
 }
 
-void TfrmGeneral::Languard()
+void LanguageSwitch::apply()
 {
     // The marks as they stand now are the ones a later click toggles.
-    setMarks(m_miRUS, m_miENG, {m_miRUS->isChecked(), m_miENG->isChecked()});
-    m_languageFile =
-        language::chooseLanguageFile(m_miRUS->isChecked(), m_miENG->isChecked(), m_languageFile);
+    setMarks({m_russian->isChecked(), m_english->isChecked()});
+    const QString file = language::chooseLanguageFile(m_russian->isChecked(),
+                                                      m_english->isChecked(), m_state.file());
+    m_state.setFile(file);
     // No file chosen yet, or the file has gone: the texts stay as they are.
-    const QString path = language::locateLanguageFile(m_languageFile, languageFolders());
+    const QString path = language::locateLanguageFile(file, languageFolders());
     if (path.isEmpty())
         return;
     const language::LanguagePlan plan = language::readLanguageFile(path);
 
-    applyForm(plan);
+    applyForm(m_windows, plan);
     // The hook-thread window's caption has no key of its own.
-    if (QWidget* hook = findWindow(QStringLiteral("Form5")))
-        hook->setWindowTitle(language::hookCaption(m_languageFile == language::englishFileName()));
-    if (m_tray)
-        m_tray->setToolTip(windowTitle());
+    if (QWidget* hook = m_windows.window(WindowId::Form5))
+        hook->setWindowTitle(language::hookCaption(file == language::englishFileName()));
+    m_main.updateTrayHint();
 
-    refillMaterialLists(plan.materials, plan.alloys);
+    m_main.refillMaterialLists(plan.materials, plan.alloys);
     for (const auto& [number, text] : plan.messages)
-        setMessageText(number, text);
+        m_state.setMessage(number, text);
 }
 
-void TfrmGeneral::applyLanguageAtStart()
+void LanguageSwitch::applyAtStart(bool settingsRestored)
 {
-    setMarks(m_miRUS, m_miENG, {m_miRUS->isChecked(), m_miENG->isChecked()});
+    setMarks({m_russian->isChecked(), m_english->isChecked()});
     // Only a language the user chose (marked in tolvex.ini) is applied at start.
-    if (!m_settingsRestored || m_miRUS->isChecked() == m_miENG->isChecked())
+    if (!settingsRestored || m_russian->isChecked() == m_english->isChecked())
         return;
-    Languard();
+    apply();
     // The saved material is looked up again in the lists of the applied language.
     const Configuration::Startup saved = Configuration::forProgram().readStartup();
     if (saved.fileExisted &&
-        !language::locateLanguageFile(m_languageFile, languageFolders()).isEmpty())
-        m_materials->restore(saved.material);
+        !language::locateLanguageFile(m_state.file(), languageFolders()).isEmpty())
+        m_main.materialBar()->restore(saved.material);
 }
 
 } // namespace tolvex

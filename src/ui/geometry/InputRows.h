@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/common/NumericEdit.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QList>
+
+namespace tolvex
+{
+
+// The labelled input fields of a flat-blank variant or a solid, one grid row each
+// (caption, then a 64-pixel field), from rows of {labelName, caption, fieldName}.
+// The rows below the last stretch.
+template <typename Inputs>
+QList<NumericEdit*> addInputRows(QWidget* owner, QGridLayout* grid, const Inputs& inputs)
+{
+    QList<NumericEdit*> fields;
+    int row = 0;
+    for (const auto& in : inputs) {
+        auto* caption = new QLabel(in.caption, owner);
+        caption->setObjectName(in.labelName);
+        auto* field = new NumericEdit(in.fieldName, owner);
+        field->setFixedWidth(64);
+        caption->setBuddy(field);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(field, row, 1);
+        fields << field;
+        ++row;
+    }
+    grid->setRowStretch(row, 1);
+    return fields;
+}
+
+} // namespace tolvex
