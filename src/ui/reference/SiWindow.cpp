@@ -54,9 +54,11 @@ QString siTableHtml()
                        " style=\"border-collapse: collapse; border-color: #808080;\">"
                        "<tr><th colspan=\"3\" bgcolor=\"#e8e8e8\">%2</th>"
                        "<th colspan=\"2\" bgcolor=\"#e8e8e8\">%3</th></tr>"
-                       "<tr><th bgcolor=\"#e8e8e8\">%4</th><th bgcolor=\"#e8e8e8\">%5</th>"
-                       "<th bgcolor=\"#e8e8e8\">%6</th><th bgcolor=\"#e8e8e8\">%7</th>"
-                       "<th bgcolor=\"#e8e8e8\">%8</th></tr>")
+                       "<tr><th width=\"30%\" bgcolor=\"#e8e8e8\">%4</th>"
+                       "<th width=\"12%\" bgcolor=\"#e8e8e8\">%5</th>"
+                       "<th width=\"17%\" bgcolor=\"#e8e8e8\">%6</th>"
+                       "<th width=\"25%\" bgcolor=\"#e8e8e8\">%7</th>"
+                       "<th width=\"16%\" bgcolor=\"#e8e8e8\">%8</th></tr>")
             .arg(richText(h.title), richText(h.quantityGroup), richText(h.unitGroup),
                  richText(h.quantityName), richText(h.quantitySymbol),
                  richText(h.quantityDimension), richText(h.unitName), richText(h.unitSymbol));
