@@ -53,7 +53,6 @@ TForm30::TForm30(QWidget* parent) : QWidget(parent, kPictureFlags)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     Image1 = new SvgPicture(QStringLiteral("Image1"), this);
     layout->addWidget(Image1);
-    centreOnScreen(this);
 }
 
 void TForm30::setSketch(Drawing drawing, const QString& caption)
@@ -61,6 +60,9 @@ void TForm30::setSketch(Drawing drawing, const QString& caption)
     Image1->setDrawing(drawing);
     setWindowTitle(caption);
     adjustSize();
+    // A hidden window opens centred on the screen; a visible one stays where the user put it.
+    if (!isVisible())
+        centreOnScreen(this);
 }
 
 PictureWindow::PictureWindow(const char* objectName, const QString& caption, Drawing drawing,

@@ -29,6 +29,7 @@ QString cellText(const QTextTableCell& cell)
 {
     static const QString plain = QStringLiteral("-0123456789");
     static const QString sup = QStringLiteral("⁻⁰¹²³⁴⁵⁶⁷⁸⁹");
+    static const QString sub = QStringLiteral("aemv");
     QString text;
     for (auto block = cell.begin(); !block.atEnd(); ++block) {
         for (auto it = block.currentBlock().begin(); !it.atEnd(); ++it) {
@@ -38,8 +39,8 @@ QString cellText(const QTextTableCell& cell)
             for (QChar& ch : piece) {
                 if (align == QTextCharFormat::AlignSuperScript && plain.contains(ch))
                     ch = sup[plain.indexOf(ch)];
-                else if (align == QTextCharFormat::AlignSubScript)
-                    ch = QStringLiteral("ₐₑₘᵥ")[QStringLiteral("aemv").indexOf(ch)];
+                else if (align == QTextCharFormat::AlignSubScript && sub.contains(ch))
+                    ch = QStringLiteral("ₐₑₘᵥ")[sub.indexOf(ch)];
             }
             text += piece;
         }
