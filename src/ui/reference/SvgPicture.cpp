@@ -17,10 +17,12 @@ void SvgPicture::setDrawing(Drawing drawing)
 {
     m_drawing = drawing;
     const QString path = drawingPath(drawing);
-    if (path.isEmpty())
-        m_renderer->load(QByteArray());
-    else
+    if (path.isEmpty()) {
+        delete m_renderer; // an empty renderer: no picture
+        m_renderer = new QSvgRenderer(this);
+    } else {
         m_renderer->load(path);
+    }
     updateGeometry();
     update();
 }
