@@ -7,11 +7,15 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace tolvex
 {
@@ -50,7 +54,8 @@ void offerPdf(const SheetContent& content, QWidget* owner)
 
 void setPrintTarget(const QString& pdfPath)
 {
-    target() = pdfPath;
+    // Relative to the folder the program was started in, whatever it does later.
+    target() = pdfPath.isEmpty() ? QString() : QFileInfo(pdfPath).absoluteFilePath();
 }
 
 QString printTarget()
@@ -114,6 +119,11 @@ void previewSheet(TForm29& sheet, const QString& title, const QString& reportTex
     QPrintPreviewDialog dialog(&printer, owner);
     dialog.setObjectName(QStringLiteral("sheetPreview"));
     dialog.setWindowModality(Qt::ApplicationModal);
+    // Room for a readable page: most of the screen's height, a page's proportions.
+    if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableSize() * 0.9;
+        dialog.resize(std::min(room.width(), std::max(640, room.height() * 4 / 5)), room.height());
+    }
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&content](QPrinter* target) { printSheetOn(*target, content); });
     dialog.exec();
