@@ -93,7 +93,10 @@ void printSheet(TForm29& sheet, const QString& title, const QString& reportText,
             reportUnwritable(owner, printTarget());
         return;
     }
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    // The default printer; a system that names none but has one still prints.
+    QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
+        printerInfo = QPrinterInfo::availablePrinters().constFirst();
     if (printerInfo.isNull()) {
         offerPdf(content, owner);
         return;
