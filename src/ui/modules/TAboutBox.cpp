@@ -64,10 +64,13 @@ TAboutBox::TAboutBox(QWidget* parent)
     addLabel(QStringLiteral("Version"), QStringLiteral("Version: 6.50"));
     addLabel(QStringLiteral("Label2"), QStringLiteral("Вопросы и предложения:"));
     m_mail = addLabel(QStringLiteral("Label1"), QString::fromUtf8(addresses::AuthorEmail));
-    m_web = addLabel(QStringLiteral("Label5"),
-                     QUrl(QString::fromUtf8(addresses::WebPage))
-                         .toString(QUrl::RemoveScheme | QUrl::StripTrailingSlash)
-                         .mid(2)); // without "//"
+    // The web address as people write it: without scheme and final slash.
+    QString web = QUrl(QString::fromUtf8(addresses::WebPage)).toString(QUrl::RemoveScheme);
+    while (web.startsWith(u'/'))
+        web.remove(0, 1);
+    while (web.endsWith(u'/'))
+        web.chop(1);
+    m_web = addLabel(QStringLiteral("Label5"), web);
     m_thanks = addLabel(QStringLiteral("Label3"), QStringLiteral("Благодарность:"));
     for (QLabel* link : {m_mail, m_web, m_thanks}) {
         link->setCursor(Qt::PointingHandCursor);

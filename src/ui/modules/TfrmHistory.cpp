@@ -54,6 +54,7 @@ TfrmHistory::TfrmHistory(QWidget* parent)
     memo->setObjectName(QStringLiteral("RzMemo1"));
     memo->setReadOnly(true);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont font = memo->font();
     font.setPointSize(10);
     memo->setFont(font);
