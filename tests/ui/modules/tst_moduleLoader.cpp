@@ -2,6 +2,7 @@
 
 #include "core/app/LanguageState.h"
 #include "core/modules/ModuleContracts.h"
+#include "ui/modules/ModuleLibrary.h"
 #include "ui/modules/ModuleWindows.h"
 
 #include <QApplication>
@@ -26,9 +27,10 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QList<WindowId>>("shown");
 
-        QStringList all;
-        for (const char* entry : modules::VoltmodEntryPoints)
-            all << QString::fromLatin1(entry);
+        // "CreateMyFormVoltmod", then "CreateMyForm2" … "CreateMyForm41".
+        QStringList all{"CreateMyFormVoltmod"};
+        for (int n = 2; n <= 41; ++n)
+            all << QStringLiteral("CreateMyForm%1").arg(n);
         const QString electrical = QStringLiteral("Не удалось открыть модуль «Электротехника».");
         const QString nonferrous = QStringLiteral("Не удалось открыть модуль «Алюминий и медь».");
 
@@ -87,6 +89,18 @@ private slots:
         // The description comes after the message.
         for (int before : windows.boxesBefore)
             QCOMPARE(before, 1);
+        // A module that opened stays loaded; after a failure every handle is released.
+        QLibrary probe(
+            modules::libraryName(nonferrous ? modules::NonferLibrary : modules::VoltmodLibrary));
+        QCOMPARE(probe.isLoaded(), box.isEmpty());
+    }
+
+    void motorsProgramAbsentShowsNothing()
+    {
+        ModalWatcher watcher;
+        startMotorsProgram();
+        QTest::qWait(50);
+        QCOMPARE(watcher.seen().size(), 0);
     }
 
     void descriptionWindows_data()
