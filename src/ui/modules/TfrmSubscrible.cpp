@@ -9,6 +9,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStringDecoder>
 #include <QTextBrowser>
 #include <QTimer>
@@ -65,6 +66,8 @@ TfrmSubscrible::TfrmSubscrible(QWidget* parent)
 void TfrmSubscrible::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    if (event->spontaneous()) // restored from minimised: the page is there already
+        return;
     // The offline box belongs to the shown dialog: ask once the window is up.
     QTimer::singleShot(0, this, &TfrmSubscrible::FormActivate);
 }

@@ -10,6 +10,7 @@
 #include <QLibrary>
 #include <QPainter>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -38,6 +39,9 @@ TForm12::TForm12(QWidget* parent) : QDialog(parent)
 void TForm12::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // Restoring a minimised window shows it again: the page stays, nothing is read.
+    if (event->spontaneous())
+        return;
     m_image->clear();
     m_image->resize(0, 0);
     // The error boxes belong to the shown window: read the page once it is up.
