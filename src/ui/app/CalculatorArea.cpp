@@ -4,6 +4,12 @@
 #include "ui/calculators/CalculatorPanel.h"
 #include "ui/calculators/Panels.h"
 #include "ui/common/NumericEdit.h"
+#include "ui/common/ReportBox.h"
+#include "ui/reference/PictureWindows.h"
+#include "ui/report/ResultSheet.h"
+#include "ui/report/TForm29.h"
+
+#include <QLabel>
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -59,10 +65,7 @@ CalculatorArea::CalculatorArea(CalculatorHost& host, WindowDirectory& windows, Q
         CalculatorPanel* p = g.panel(host, area);
         stack->addWidget(p, 0, 0);
         m_panels.append(p);
-        const panel::Description& d = p->description();
-        if (d.sketchWindow)
-            connect(p, &CalculatorPanel::sketchRequested, this,
-                    [&windows, d] { windows.showWindow(*d.sketchWindow, d.sketchModality); });
+        wire(p, windows);
     }
     row->addWidget(area);
 
@@ -71,6 +74,29 @@ CalculatorArea::CalculatorArea(CalculatorHost& host, WindowDirectory& windows, Q
             return;
         m_panels[index]->resetOnOpen();
         emit groupOpened(index);
+    });
+}
+
+void CalculatorArea::wire(CalculatorPanel* p, WindowDirectory& windows)
+{
+    connect(p, &CalculatorPanel::sketchRequested, this, [p, &windows] {
+        const panel::Description& d = p->description();
+        if (d.sketchWindow)
+            windows.showWindow(*d.sketchWindow, d.sketchModality);
+        else if (p->sketch() != Drawing::None)
+            showSketch(windows, p->sketch(), d.sketchCaption);
+    });
+    // Both fill the one result sheet from the panel's title, report box and picture.
+    auto sheet = [&windows] { return qobject_cast<TForm29*>(windows.window(WindowId::Form29)); };
+    connect(p, &CalculatorPanel::printRequested, this, [p, sheet] {
+        if (TForm29* form = sheet())
+            printSheet(*form, p->titleLabel()->text(), p->report()->toPlainText(),
+                       p->description().picture, p);
+    });
+    connect(p, &CalculatorPanel::previewRequested, this, [p, sheet] {
+        if (TForm29* form = sheet())
+            previewSheet(*form, p->titleLabel()->text(), p->report()->toPlainText(),
+                         p->description().picture, p);
     });
 }
 

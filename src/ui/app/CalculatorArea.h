@@ -34,6 +34,9 @@ signals:
     void groupOpened(int index);
 
 private:
+    // The panel's sketch button, and its print and preview buttons with the result sheet.
+    void wire(CalculatorPanel* panel, WindowDirectory& windows);
+
     GroupBar* m_groups;
     QList<CalculatorPanel*> m_panels;
 };

@@ -5,6 +5,10 @@
 #include "ui/common/PagedWindow.h"
 #include "ui/common/WindowContext.h"
 #include "ui/geometry/GeometryWindows.h"
+#include "ui/modules/ModuleWindows.h"
+#include "ui/reference/PictureWindows.h"
+#include "ui/reference/SteelWindows.h"
+#include "ui/report/ReportWindows.h"
 
 #include <QDialog>
 
@@ -34,45 +38,47 @@ QWidget* createMainWindow(const WindowContext& context)
 // Every window of the program, in the order it is created; the main window first.
 const WindowRow Windows[] = {
     {WindowId::frmGeneral, "TfrmGeneral", "frmGeneral", "Tolvex версия 6.5", createMainWindow},
-    {WindowId::AboutBox, "TAboutBox", "AboutBox", "Об авторе.", nullptr},
-    {WindowId::Form3, "TForm3", "Form3", "Линейные размеры стандартных профилей", nullptr},
+    {WindowId::AboutBox, "TAboutBox", "AboutBox", "Об авторе.", createAboutBox},
+    {WindowId::Form3, "TForm3", "Form3", "Линейные размеры стандартных профилей", createForm3},
     {WindowId::Form5, "TForm5", "Form5", "Расчет номинального диаметра резьбы хвостовика крюка",
      nullptr},
     {WindowId::Form6, "TForm6", "Form6", "Подсчёт площади и массы раскроя", createForm6},
     {WindowId::frmVolume, "TfrmVolume", "frmVolume", "Объёмные фигуры", createFrmVolume},
     {WindowId::Form8, "TForm8", "Form8", "Канаты", nullptr},
     {WindowId::Form9, "TForm9", "Form9", "Сортамент канатов", nullptr},
-    {WindowId::frmHistory, "TfrmHistory", "frmHistory", "Что нового в новых версиях?", nullptr},
+    {WindowId::frmHistory, "TfrmHistory", "frmHistory", "Что нового в новых версиях?",
+     createFrmHistory},
     {WindowId::Form11, "TForm11", "Form11",
-     "Физико-химические свойства и характеристики сталей и её сплавов.", nullptr},
+     "Физико-химические свойства и характеристики сталей и её сплавов.", createForm11},
     {WindowId::Form12, "TForm12", "Form12", "Физико-химические свойства металлов и сплавов",
-     nullptr},
-    {WindowId::Form13, "TForm13", "Form13", "Лист рифленный", nullptr},
-    {WindowId::Form14, "TForm14", "Form14", "Арматура", nullptr},
+     createForm12},
+    {WindowId::Form13, "TForm13", "Form13", "Лист рифленный", createForm13},
+    {WindowId::Form14, "TForm14", "Form14", "Арматура", createForm14},
     {WindowId::Form15, "TForm15", "Form15", "Уголок стальной равнополочный", nullptr},
     {WindowId::Form16, "TForm16", "Form16", "Уголок стальной неравнополочный", nullptr},
     {WindowId::Form17, "TForm17", "Form17", "Form17", nullptr},
     {WindowId::Form18, "TForm18", "Form18", "", nullptr},
     {WindowId::Form19, "TForm19", "Form19", "Form19", nullptr},
     {WindowId::Form20, "TForm20", "Form20", "Труба профильная", nullptr},
-    {WindowId::Form21, "TForm21", "Form21", "Модуль \"Электротехника\"", nullptr},
+    {WindowId::Form21, "TForm21", "Form21", "Модуль \"Электротехника\"", createForm21},
     {WindowId::Form22, "TForm22", "Form22", "Сталь и её сплавы", nullptr},
-    {WindowId::Form23, "TForm23", "Form23", "Алюминий и медь", nullptr},
-    {WindowId::SI, "TSI", "SI", "Еденицы международной системы СИ", nullptr},
-    {WindowId::Prof_trub, "TProf_trub", "Prof_trub", "Квадратная труба", nullptr},
-    {WindowId::Form25, "TForm25", "Form25", "Прямоугольная трубы", nullptr},
+    {WindowId::Form23, "TForm23", "Form23", "Алюминий и медь", createForm23},
+    {WindowId::SI, "TSI", "SI", "Еденицы международной системы СИ", createSI},
+    {WindowId::Prof_trub, "TProf_trub", "Prof_trub", "Квадратная труба", createProf_trub},
+    {WindowId::Form25, "TForm25", "Form25", "Прямоугольная трубы", createForm25},
     {WindowId::Form26, "TForm26", "Form26", "Соотношение единиц давления", nullptr},
     {WindowId::Form27, "TForm27", "Form27", "Соотношения едениц длины", nullptr},
     {WindowId::Form28, "TForm28", "Form28", "Поддержка проекта", nullptr},
-    {WindowId::Form29, "TForm29", "Form29", "Итоги расчетов", nullptr},
-    {WindowId::Form30, "TForm30", "Form30", "Швеллер", nullptr},
+    {WindowId::Form29, "TForm29", "Form29", "Итоги расчетов", createForm29},
+    {WindowId::Form30, "TForm30", "Form30", "Швеллер", createForm30},
     {WindowId::Form31, "TForm31", "Form31", "Пластические массы (пластмассы)", nullptr},
     {WindowId::Form32, "TForm32", "Form32", "Создание эскиза вала и расчет его массы", nullptr},
     {WindowId::frmSquareCalc, "TfrmSquareCalc", "frmSquareCalc", "Площадь основания",
      createFrmSquareCalc},
     {WindowId::frmPerimetrCalc, "TfrmPerimetrCalc", "frmPerimetrCalc",
      "Вычисление периметра основания", createFrmPerimetrCalc},
-    {WindowId::frmSubscrible, "TfrmSubscrible", "frmSubscrible", "Подписка на новости", nullptr},
+    {WindowId::frmSubscrible, "TfrmSubscrible", "frmSubscrible", "Подписка на новости",
+     createFrmSubscrible},
 };
 
 } // namespace

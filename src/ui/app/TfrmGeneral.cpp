@@ -2,7 +2,6 @@
 
 #include "core/app/Configuration.h"
 #include "core/app/LanguageState.h"
-#include "core/modules/ProductAddresses.h"
 #include "ui/app/CalculatorArea.h"
 #include "ui/app/GroupBar.h"
 #include "ui/app/LanguageSwitch.h"
@@ -11,12 +10,12 @@
 #include "ui/common/Online.h"
 #include "ui/common/WindowContext.h"
 #include "ui/materials/MaterialBar.h"
+#include "ui/modules/ModuleWindows.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,7 +29,6 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace tolvex
@@ -292,29 +290,28 @@ void TfrmGeneral::runMenu(const MenuRow& row)
         showInformation(this, ModernisationNotice, QMessageBox::Question);
         return;
     case MenuCommand::ElectricalModule:
+        openElectricalModule(this, {m_windows, m_language});
+        return;
     case MenuCommand::NonferrousModule:
+        openNonferrousModule(this, {m_windows, m_language});
+        return;
     case MenuCommand::MotorsProgram:
-        // The extension modules come with their own windows; until then the items are inert.
+        startMotorsProgram();
         return;
     case MenuCommand::ModulesNote:
         showInformation(this, messageText(calc::Modules));
         return;
     case MenuCommand::DownloadPage:
-        QDesktopServices::openUrl(QUrl(QString::fromLatin1(addresses::DownloadPage)));
+        openDownloadPage();
         return;
     case MenuCommand::History:
-        m_windows.showWindow(WindowId::frmHistory, Modality::Modal);
-        if (m_onlineTest && m_onlineTest())
-            QDesktopServices::openUrl(QUrl(QString::fromLatin1(addresses::WebPage)));
+        showHistory({m_windows, m_language});
         return;
     case MenuCommand::Suggestion:
-        QDesktopServices::openUrl(
-            QUrl(QStringLiteral("mailto:") + QString::fromLatin1(addresses::AuthorEmail) +
-                 QStringLiteral("?subject=Это%20надо%20добавить&body=Было бы неплохо если бы в "
-                                "программе появилась информация о")));
+        proposeAddition();
         return;
     case MenuCommand::HomePage:
-        QDesktopServices::openUrl(QUrl(QString::fromLatin1(addresses::WebPage)));
+        visitHomePage();
         return;
     }
 }

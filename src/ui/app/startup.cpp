@@ -2,6 +2,8 @@
 
 #include "ui/app/ProgramWindows.h"
 #include "ui/app/TfrmGeneral.h"
+#include "ui/modules/ModuleWindows.h"
+#include "ui/report/ResultSheet.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -71,11 +73,14 @@ void startApplication(const QStringList& args)
     QString screenshot;
     QString windowName = QStringLiteral("frmGeneral");
     QString group;
+    setPrintTarget({});
     for (int i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == QStringLiteral("--screenshot"))
             screenshot = args[i + 1];
         else if (args[i] == QStringLiteral("--window"))
             windowName = args[i + 1];
+        else if (args[i] == QStringLiteral("--print-to"))
+            setPrintTarget(args[i + 1]);
         else if (args[i] == QStringLiteral("--group"))
             group = args[i + 1];
     }
@@ -86,8 +91,10 @@ void startApplication(const QStringList& args)
     // The language the user chose last time comes back with its texts, once every
     // window it writes into exists.
     main->applyLanguageAtStart();
-    if (!screenshot.isEmpty())
+    if (!screenshot.isEmpty()) {
         main->setOnlineTest([] { return false; });
+        setModulesOnlineTest([] { return false; });
+    }
     main->move(main->screen()->availableGeometry().center() - main->rect().center());
     main->show();
     if (auto* button = main->findChild<QAbstractButton*>(group); button && !group.isEmpty())

@@ -159,8 +159,11 @@ void CalculatorPanel::addBottom(const panel::Bottom& b)
         m_preview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
         m_preview->setFixedWidth(28);
     } else {
+        // A captioned preview leaves less room in the row: the buttons keep only the
+        // padding their captions need.
         m_preview->setText(b.previewCaption);
     }
+    const QString compact = QStringLiteral("QPushButton { padding: 2px 6px; }");
     m_print = new QPushButton(QStringLiteral("Печать результатов"), this);
     m_print->setObjectName(b.print);
     row->addWidget(m_preview);
@@ -170,6 +173,9 @@ void CalculatorPanel::addBottom(const panel::Bottom& b)
         m_sketch->setObjectName(b.sketch);
         m_sketch->setVisible(b.sketchVisible);
         m_sketch->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+        if (!b.previewCaption.isEmpty())
+            for (QPushButton* button : {m_preview, m_print, m_sketch})
+                button->setStyleSheet(compact);
         row->addWidget(m_sketch);
         connect(m_sketch, &QPushButton::clicked, this, &CalculatorPanel::sketchRequested);
     }

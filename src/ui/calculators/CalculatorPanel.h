@@ -68,8 +68,11 @@ struct Description {
     QList<List> lists = {};
     QList<Field> fields = {};
     Bottom bottom = {};
-    std::optional<WindowId> sketchWindow = {}; // shown by the sketch button
+    // The sketch button shows a picture window, or a drawing in the sketch window.
+    std::optional<WindowId> sketchWindow = {};
     Modality sketchModality = Modality::Modal;
+    Drawing sketch = Drawing::None;
+    QString sketchCaption = {};
     Drawing picture = Drawing::None; // the drawing the printed sheet carries
 };
 
@@ -110,6 +113,8 @@ public:
     QPushButton* previewButton() const { return m_preview; }
     QPushButton* printButton() const { return m_print; }
     QPushButton* sketchButton() const { return m_sketch; }
+    // The drawing the sketch button shows in the sketch window.
+    virtual Drawing sketch() const { return m_description.sketch; }
 
 signals:
     void previewRequested();

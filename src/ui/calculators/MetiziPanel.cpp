@@ -18,7 +18,7 @@ namespace
 
 const panel::Description Metizi{
     .objectName = "pnlMetizi",
-    .titleName = "lblMetiziTitle",
+    .titleName = "RzLabel76",
     .title = "Метизы",
     .note = {"RzLabel25", "Вес указывается болта с гайкой", Qt::AlignHCenter, false, true},
     .lists = {{"RzLabel26", "Диаметр болта:", "ComboBox14",

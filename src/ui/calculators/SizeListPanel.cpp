@@ -79,8 +79,7 @@ calc::Outcome byName(const calc::ListChoice& c, const calc::PerMetreFields& f)
 
 CalculatorPanel* createDvutavrPanel(CalculatorHost& host, QWidget* parent)
 {
-    // Choosing a beam leaves the focus in the list; its sketch stays hidden and its
-    // preview button has a caption.
+    // Choosing a beam leaves the focus in the list; its preview button has a caption.
     const panel::Description d{
         .objectName = "pnlDvutavr",
         .titleName = "RzLabel81",
@@ -89,7 +88,9 @@ CalculatorPanel* createDvutavrPanel(CalculatorHost& host, QWidget* parent)
                    calc::sizeNames(calc::iBeamTable())}},
         .fields = {quantityField("RzLabel58", "Длина двутавра, м", "RzNumericEdit28", "RzBitBtn16"),
                    weightField("RzLabel59", "RzNumericEdit29", "RzBitBtn17")},
-        .bottom = {"RzMemo14", "RzBitBtn61", "RzBitBtn62", "RzBitBtn63", false, "Предпросмотр"},
+        .bottom = {"RzMemo14", "RzBitBtn61", "RzBitBtn62", "RzBitBtn63", true, "Предпросмотр"},
+        .sketch = Drawing::IBeam,
+        .sketchCaption = "Двутавр",
     };
     return new SizeListPanel(host, d, {byName<calc::balka>, byName<calc::balkaLength>}, parent);
 }
@@ -105,6 +106,8 @@ CalculatorPanel* createShvelerPanel(CalculatorHost& host, QWidget* parent)
         .fields = {quantityField("RzLabel8", "Длина швеллера, м", "RzNumericEdit3", "RzBitBtn35"),
                    weightField("RzLabel9", "RzNumericEdit4", "RzBitBtn36")},
         .bottom = {"RzMemo4", "RzBitBtn60", "RzBitBtn8", "RzBitBtn7", true},
+        .sketch = Drawing::Channel,
+        .sketchCaption = "Швеллер",
         .picture = Drawing::Channel,
     };
     return new SizeListPanel(
@@ -122,6 +125,8 @@ CalculatorPanel* createRelsPanel(CalculatorHost& host, QWidget* parent)
         .fields = {quantityField("RzLabel11", "Длина рельса, м", "RzNumericEdit5", "RzBitBtn33"),
                    weightField("RzLabel12", "RzNumericEdit6", "RzBitBtn34")},
         .bottom = {"RzMemo5", "RzBitBtn67", "RzBitBtn9", "RzBitBtn10", true},
+        .sketch = Drawing::Rail,
+        .sketchCaption = "Рельс",
         .picture = Drawing::Rail,
     };
     return new SizeListPanel(host, d, {byName<calc::rels>, byName<calc::relsLength>, nullptr, true},
@@ -132,7 +137,7 @@ CalculatorPanel* createShestigranPanel(CalculatorHost& host, QWidget* parent)
 {
     const panel::Description d{
         .objectName = "pnlShestigran",
-        .titleName = "lblShestigranTitle",
+        .titleName = "RzLabel75",
         .title = "Шестигранник",
         .lists =
             {{"RzLabel21", "Диаметр вписаного круга: ", "ComboBox3", {}, calc::hexagonSizes()}},
@@ -151,7 +156,7 @@ CalculatorPanel* createAtrmaturaPanel(CalculatorHost& host, QWidget* parent)
 {
     const panel::Description d{
         .objectName = "pnlAtrmatura",
-        .titleName = "lblAtrmaturaTitle",
+        .titleName = "RzLabel61",
         .title = "Арматура",
         .lists = {{"RzLabel2",
                    "Диаметр стержня",
@@ -164,6 +169,7 @@ CalculatorPanel* createAtrmaturaPanel(CalculatorHost& host, QWidget* parent)
                    weightField("RzLabel4", "RzNumericEdit2", "RzBitBtn15")},
         .bottom = {"RzMemo3", "RzBitBtn66", "RzBitBtn5", "RzBitBtn6", true},
         .sketchWindow = WindowId::Form14,
+        .sketchModality = Modality::Modeless,
         .picture = Drawing::Rebar,
     };
     return new SizeListPanel(host, d, {calc::rebarWeight, calc::rebarLength, nullptr, true},
@@ -174,7 +180,7 @@ CalculatorPanel* createListRiflenPanel(CalculatorHost& host, QWidget* parent)
 {
     const panel::Description d{
         .objectName = "pnlListRiflen",
-        .titleName = "lblListRiflenTitle",
+        .titleName = "RzLabel74",
         .title = "Лист рифленный",
         .lists = {{"RzLabel16",
                    "Толщина основания листа S:",
@@ -188,6 +194,7 @@ CalculatorPanel* createListRiflenPanel(CalculatorHost& host, QWidget* parent)
                    weightField("RzLabel20", "RzNumericEdit10", "RzBitBtn30")},
         .bottom = {"RzMemo7", "RzBitBtn69", "RzBitBtn38", "RzBitBtn39", true},
         .sketchWindow = WindowId::Form13,
+        .sketchModality = Modality::Modeless,
         .picture = Drawing::CheckerPlate,
     };
     return new SizeListPanel(
@@ -198,7 +205,7 @@ CalculatorPanel* createProfnastilPanel(CalculatorHost& host, QWidget* parent)
 {
     const panel::Description d{
         .objectName = "pnlProfnastil",
-        .titleName = "lblProfnastilTitle",
+        .titleName = "RzLabel73",
         .title = "Профнастил",
         .lists = {{"RzLabel13",
                    "Обозначение профилированного листа",

@@ -30,8 +30,10 @@ const panel::Description AnglePanel{
     .fields = {panel::quantityField("RzLabel35", "Длина уголка, м", "RzNumericEdit15",
                                     "RzBitBtn24"),
                panel::weightField("RzLabel36", "RzNumericEdit16", "RzBitBtn25")},
-    // The sketch (the equal-leg angle drawing) comes with the profile drawings.
+    // The sketch shows the drawing of the angle type chosen (equal-leg before a choice).
     .bottom = {"RzMemo10", "RzBitBtn50", "RzBitBtn48", "RzBitBtn49", true},
+    .sketch = Drawing::EqualAngle,
+    .sketchCaption = "Уголок",
 };
 
 } // namespace
@@ -77,6 +79,12 @@ void UgolokPanel::resetOnOpen()
     emptyText(m_thickness);
     resetField(m_weight);
     resetField(m_length);
+}
+
+Drawing UgolokPanel::sketch() const
+{
+    return m_type->itemIndex() == int(calc::AngleType::UnequalLeg) ? Drawing::UnequalAngle
+                                                                   : Drawing::EqualAngle;
 }
 
 void UgolokPanel::RadioGroup4Click()

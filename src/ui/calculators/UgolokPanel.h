@@ -19,6 +19,7 @@ class UgolokPanel : public CalculatorPanel
 public:
     explicit UgolokPanel(CalculatorHost& host, QWidget* parent = nullptr);
     void resetOnOpen() override;
+    Drawing sketch() const override;
 
     void RadioGroup4Click();
     void ComboBox12Click(); // an equal-leg width is chosen
