@@ -21,8 +21,10 @@ public:
     struct Startup {
         bool fileExisted = false;
         QString material = QStringLiteral(" "); // Preferens / Spisok_material
-        bool russian = false;                   // Language / russian is 1
-        bool english = false;                   // Language / english is 1
+        // The language marks: a key that is present is checked when it is 1; a missing
+        // key (no language chosen yet) keeps the built-in mark, "Русский" checked.
+        bool russian = true;  // Language / russian
+        bool english = false; // Language / english
     };
     Startup readStartup() const;
 
