@@ -73,8 +73,10 @@ Configuration::Startup Configuration::readStartup() const
     const QString section = QStringLiteral("Language");
     for (const auto& [key, mark] : {std::pair{QStringLiteral("russian"), &s.russian},
                                     std::pair{QStringLiteral("english"), &s.english}})
-        if (file.contains(section, key))
+        if (file.contains(section, key)) {
             *mark = isChecked(file.value(section, key));
+            s.languageSaved = true;
+        }
     return s;
 }
 

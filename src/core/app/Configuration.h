@@ -23,8 +23,9 @@ public:
         QString material = QStringLiteral(" "); // Preferens / Spisok_material
         // The language marks: a key that is present is checked when it is 1; a missing
         // key (no language chosen yet) keeps the built-in mark, "Русский" checked.
-        bool russian = true;  // Language / russian
-        bool english = false; // Language / english
+        bool russian = true;        // Language / russian
+        bool english = false;       // Language / english
+        bool languageSaved = false; // either key is present: the user chose a language
     };
     Startup readStartup() const;
 

@@ -163,6 +163,7 @@ private slots:
         QVERIFY(s.fileExisted);
         QTEST(s.russian, "russian");
         QTEST(s.english, "english");
+        QCOMPARE(s.languageSaved, QTest::currentDataTag() != QByteArray("after the first run"));
     }
 
     void unwritableFolderFailsQuietly()
