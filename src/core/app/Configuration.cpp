@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <utility>
 
 namespace tolvex
 {
@@ -68,8 +69,14 @@ Configuration::Startup Configuration::readStartup() const
         return s;
     s.material = file.value(QStringLiteral("Preferens"), QStringLiteral("Spisok_material"),
                             QStringLiteral(" "));
-    s.russian = isChecked(file.value(QStringLiteral("Language"), QStringLiteral("russian")));
-    s.english = isChecked(file.value(QStringLiteral("Language"), QStringLiteral("english")));
+    // Only a key that is present decides; without it the item keeps its built-in mark.
+    const QString section = QStringLiteral("Language");
+    for (const auto& [key, mark] : {std::pair{QStringLiteral("russian"), &s.russian},
+                                    std::pair{QStringLiteral("english"), &s.english}})
+        if (file.contains(section, key)) {
+            *mark = isChecked(file.value(section, key));
+            s.languageSaved = true;
+        }
     return s;
 }
 

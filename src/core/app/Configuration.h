@@ -21,8 +21,11 @@ public:
     struct Startup {
         bool fileExisted = false;
         QString material = QStringLiteral(" "); // Preferens / Spisok_material
-        bool russian = false;                   // Language / russian is 1
-        bool english = false;                   // Language / english is 1
+        // The language marks: a key that is present is checked when it is 1; a missing
+        // key (no language chosen yet) keeps the built-in mark, "Русский" checked.
+        bool russian = true;        // Language / russian
+        bool english = false;       // Language / english
+        bool languageSaved = false; // either key is present: the user chose a language
     };
     Startup readStartup() const;
 

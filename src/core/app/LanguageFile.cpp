@@ -63,4 +63,15 @@ QString locateLanguageFile(const QString& name, const QStringList& folders)
     return {};
 }
 
+QList<QStringList> shippedMaterialLists(const QStringList& folders)
+{
+    QList<QStringList> lists;
+    for (const QString& name : {russianFileName(), englishFileName()}) {
+        const QString path = locateLanguageFile(name, folders);
+        if (!path.isEmpty())
+            lists << readLanguageFile(path).materials;
+    }
+    return lists;
+}
+
 } // namespace tolvex::language

@@ -32,4 +32,8 @@ QString chooseLanguageFile(bool russianChecked, bool englishChecked, const QStri
 // The first of `folders` that holds the file `name`; empty when none does.
 QString locateLanguageFile(const QString& name, const QStringList& folders);
 
+// The material lists (catalogue order) of the shipped language files, russian.lng and
+// english.lng, as far as they are found in `folders`.
+QList<QStringList> shippedMaterialLists(const QStringList& folders);
+
 } // namespace tolvex::language

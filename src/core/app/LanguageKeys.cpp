@@ -53,7 +53,7 @@ const std::vector<Target>& formTargets()
 {
     using K = TextKind;
     static const Row rows[] = {
-        // frmGeneral: main window, 190 targets
+        // frmGeneral: main window, 191 targets
         {u"LNG_8", u"frmGeneral", u"N4", K::Caption, -1, u"Алюминий и Медь"},
         {u"LNG_9", u"frmGeneral", u"gbAtrmatura", K::Caption, -1, u"Арматура"},
         {u"LNG_11", u"frmGeneral", u"RzLabel68", K::Caption, -1, u"Большая сторона трубы, мм"},
@@ -145,6 +145,7 @@ const std::vector<Target>& formTargets()
         {u"LNG_89", u"frmGeneral", u"RzLabel18", K::Caption, -1, u"мм."},
         {u"LNG_89", u"frmGeneral", u"RzLabel28", K::Caption, -1, u"мм."},
         {u"LNG_89", u"frmGeneral", u"RzLabel17", K::Caption, -1, u"мм."},
+        {u"LNG_89", u"frmGeneral", u"RzLabel42", K::Caption, -1, u"мм."},
         {u"LNG_89", u"frmGeneral", u"RzLabel43", K::Caption, -1, u"мм."},
         {u"LNG_89", u"frmGeneral", u"RzLabel47", K::Caption, -1, u"мм."},
         {u"LNG_89", u"frmGeneral", u"RzLabel48", K::Caption, -1, u"мм."},
@@ -284,7 +285,7 @@ const std::vector<Target>& formTargets()
         {u"LNG_164", u"Form26", u"RzBitBtn8", K::Hint, -1, u"Расчет по физ.атм."},
         {u"LNG_172", u"Form26", u"RzRadioGroup2", K::Caption, -1, u"Калькулятор"},
         {u"LNG_178", u"Form26", u"RzRadioGroup1", K::Caption, -1, u"Соотношения величин"},
-        // Form6: flat blanks, 125 targets
+        // Form6: flat blanks, 127 targets
         {u"LNG_3", u"Form6", u"RzLabel2", K::Caption, -1, u"* Размеры указывать в миллиметрах"},
         {u"LNG_5", u"Form6", u"RzLabel3", K::Caption, -1,
          u"** Для подсчёта веса указывать материал"},
@@ -311,6 +312,7 @@ const std::vector<Target>& formTargets()
         {u"LNG_41", u"Form6", u"RzBitBtn14", K::Caption, -1, u"Вычислить"},
         {u"LNG_41", u"Form6", u"RzBitBtn16", K::Caption, -1, u"Вычислить"},
         {u"LNG_41", u"Form6", u"RzBitBtn18", K::Caption, -1, u"Вычислить"},
+        {u"LNG_41", u"Form6", u"RzBitBtn20", K::Caption, -1, u"Вычислить"},
         {u"LNG_43", u"Form6", u"Label29", K::Caption, -1, u"Диагональ, d1:"},
         {u"LNG_43", u"Form6", u"Label46", K::Caption, -1, u"Диагональ, d1:"},
         {u"LNG_43", u"Form6", u"Label62", K::Caption, -1, u"Диагональ, d1:"},
@@ -329,6 +331,7 @@ const std::vector<Target>& formTargets()
         {u"LNG_103", u"Form6", u"RzBitBtn15", K::Caption, -1, u"Очистить всё"},
         {u"LNG_103", u"Form6", u"RzBitBtn17", K::Caption, -1, u"Очистить всё"},
         {u"LNG_103", u"Form6", u"RzBitBtn19", K::Caption, -1, u"Очистить всё"},
+        {u"LNG_103", u"Form6", u"RzBitBtn21", K::Caption, -1, u"Очистить всё"},
         {u"LNG_105", u"Form6", u"TabSheet5", K::Caption, -1, u"Параллелограмм"},
         {u"LNG_117", u"Form6", u"RzRadioGroup2", K::Item, 1, u"По гипотенузе и высоте"},
         {u"LNG_118", u"Form6", u"RzRadioGroup6", K::Item, 1, u"По двум диаметрам"},

@@ -28,7 +28,7 @@ long double Reader::operator()(const QString& text)
 {
     if (text.trimmed().isEmpty())
         return 0;
-    const auto value = parseNumber(text);
+    const auto value = parseFieldValue(text);
     if (!value) {
         if (m_bad.isNull())
             m_bad = text;

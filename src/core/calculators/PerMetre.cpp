@@ -41,7 +41,11 @@ Outcome compute(Direction direction, const PerMetreProduct& product,
 
     // The refusal rule looks at the text; a text conversion does not forgive an empty text.
     long double value = 0;
-    if (reading == Reading::Text) {
+    const bool unread = !kgPerMetre && rules.noMatch == NoMatch::KeepUnread;
+    if (unread) {
+        if (given == QStringLiteral("0"))
+            return refused(refusalKey);
+    } else if (reading == Reading::Text) {
         if (given == QStringLiteral("0"))
             return refused(refusalKey);
         const auto number = parseNumber(given);
@@ -58,7 +62,7 @@ Outcome compute(Direction direction, const PerMetreProduct& product,
     }
 
     Outcome out;
-    if (!kgPerMetre && rules.noMatch == NoMatch::KeepResult) {
+    if (!kgPerMetre && rules.noMatch != NoMatch::ZeroWeight) {
         out.result = previous;
     } else {
         const long double w = kgPerMetre.value_or(0);

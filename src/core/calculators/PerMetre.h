@@ -40,6 +40,7 @@ enum class Reading {
 
 enum class NoMatch {
     KeepResult, // the result field keeps its text; the report is still written with it
+    KeepUnread, // as KeepResult, and the given field is not even read (no conversion error)
     ZeroWeight  // the weight per metre is taken as 0: weight 0, length a floating-point error
 };
 

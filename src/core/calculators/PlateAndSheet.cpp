@@ -78,7 +78,7 @@ const PerMetreProduct& checkerPlate()
          QStringLiteral("общий вес листа составляет: {} кг."),
          QStringLiteral("при весе листа в {} кг.,"),
          QStringLiteral("общая площадь листа составляет: {} кв.м")},
-        {Reading::Text, Reading::Text, NoMatch::KeepResult}};
+        {Reading::Text, Reading::Text, NoMatch::KeepUnread}};
     return product;
 }
 
@@ -88,7 +88,7 @@ const PerMetreProduct& profiledSheet()
                                           QStringLiteral("общий вес составляет: {} кг."),
                                           QStringLiteral("при весе в {} кг.,"),
                                           QStringLiteral("площадь листа составляет: {} кв.м.")},
-                                         {Reading::Text, Reading::Text, NoMatch::KeepResult}};
+                                         {Reading::Text, Reading::Text, NoMatch::KeepUnread}};
     return product;
 }
 

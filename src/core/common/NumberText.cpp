@@ -22,6 +22,11 @@ QString formatGeneral(long double value)
 
 QString formatGeneral(long double value, QChar decimalPoint)
 {
+    return formatGeneral(value, decimalPoint, -4);
+}
+
+QString formatGeneral(long double value, QChar decimalPoint, int smallestPlainExponent)
+{
     if (std::isnan(value))
         return QStringLiteral("NAN");
     if (std::isinf(value))
@@ -47,7 +52,7 @@ QString formatGeneral(long double value, QChar decimalPoint)
     QString out;
     if (negative)
         out += QChar('-');
-    if (exponent < -4 || exponent >= 15) {
+    if (exponent < smallestPlainExponent || exponent >= 15) {
         out += QChar(digits[0]);
         if (digits.size() > 1) {
             out += decimalPoint;
@@ -102,6 +107,46 @@ QString cutText(const QString& text, int count)
     return text.left(count);
 }
 
+namespace
+{
+
+// The plain "C" form of a number text ("-12.5e-3"), or nothing when the text is no
+// number: optional sign, digits with at most one separator (digits may be missing on
+// either side of it), then an optional exponent: "E" or "e", an optional sign and
+// digits. Blanks around the number are ignored.
+std::optional<std::string> plainNumber(const QString& text, QChar decimalPoint)
+{
+    const QRegularExpression pattern(
+        QStringLiteral("^([-+]?)([0-9]*)(?:%1([0-9]*))?(?:[Ee]([-+]?[0-9]+))?$")
+            .arg(QRegularExpression::escape(QString(decimalPoint))));
+    const QRegularExpressionMatch m = pattern.match(text.trimmed());
+    if (!m.hasMatch() || (m.capturedLength(2) == 0 && m.capturedLength(3) == 0))
+        return std::nullopt;
+    std::string plain = m.captured(1) == QStringLiteral("-") ? "-" : "";
+    plain += m.captured(2).isEmpty() ? std::string("0") : m.captured(2).toStdString();
+    if (m.capturedLength(3) > 0)
+        plain += '.' + m.captured(3).toStdString();
+    if (m.capturedLength(4) > 0)
+        plain += 'e' + m.captured(4).toStdString();
+    return plain;
+}
+
+template <typename Number> std::optional<Number> parseAs(const QString& text, QChar decimalPoint)
+{
+    const auto plain = plainNumber(text, decimalPoint);
+    if (!plain)
+        return std::nullopt;
+    Number value = 0;
+    const char* begin = plain->data();
+    const char* end = begin + plain->size();
+    const auto res = std::from_chars(begin, end, value);
+    if (res.ec != std::errc() || res.ptr != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
 std::optional<long double> parseNumber(const QString& text)
 {
     return parseNumber(text, systemDecimalPoint());
@@ -109,37 +154,20 @@ std::optional<long double> parseNumber(const QString& text)
 
 std::optional<long double> parseNumber(const QString& text, QChar decimalPoint)
 {
-    const QString t = text.trimmed();
-    std::string plain;
-    plain.reserve(std::size_t(t.size()));
-    bool negative = false;
-    bool separatorSeen = false;
-    int digitCount = 0;
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        const QChar c = t.at(i);
-        if (i == 0 && (c == QChar('-') || c == QChar('+'))) {
-            negative = c == QChar('-');
-        } else if (c >= QChar('0') && c <= QChar('9')) {
-            plain += char(c.unicode());
-            ++digitCount;
-        } else if (c == decimalPoint && !separatorSeen) {
-            separatorSeen = true;
-            plain += '.';
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digitCount == 0)
+    return parseAs<long double>(text, decimalPoint);
+}
+
+std::optional<long double> parseFieldValue(const QString& text)
+{
+    return parseFieldValue(text, systemDecimalPoint());
+}
+
+std::optional<long double> parseFieldValue(const QString& text, QChar decimalPoint)
+{
+    const auto value = parseAs<double>(text, decimalPoint);
+    if (!value)
         return std::nullopt;
-    if (plain.front() == '.')
-        plain.insert(plain.begin(), '0');
-    if (plain.back() == '.')
-        plain.pop_back();
-    long double value = 0;
-    const auto res = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (res.ec != std::errc() || res.ptr != plain.data() + plain.size() || !std::isfinite(value))
-        return std::nullopt;
-    return negative ? -value : value;
+    return static_cast<long double>(*value);
 }
 
 } // namespace tolvex

@@ -3,6 +3,7 @@
 #include "core/calculators/Calculation.h"
 #include "core/common/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -17,7 +18,7 @@ long double readDimension(const QString& text)
 
 long double readDimension(const QString& text, QChar decimalPoint)
 {
-    return parseNumber(text, decimalPoint).value_or(0.0L);
+    return parseFieldValue(text, decimalPoint).value_or(0.0L);
 }
 
 long double radians(long double degrees)
@@ -31,11 +32,31 @@ namespace
 constexpr int Precision = 10; // significant digits
 constexpr int Decimals = 3;
 
-QString withPoint(std::string text, QChar decimalPoint)
+// Adds one unit in the last place of a string of decimal digits; gives the carry.
+bool incrementDigits(std::string& digits)
 {
-    QString out = QString::fromLatin1(text.data(), qsizetype(text.size()));
-    out.replace(QChar('.'), decimalPoint);
-    return out;
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return false;
+        }
+        *it = '0';
+    }
+    return true;
+}
+
+// Rounds a string of decimal digits to `count` digits, halves away from zero; true
+// when the carry ran out of the first digit ("9996" to 3 gives "100" and true).
+bool roundDigits(std::string& digits, std::size_t count)
+{
+    const bool up = digits.size() > count && digits[count] >= '5';
+    digits.resize(count, '0');
+    if (up && incrementDigits(digits)) {
+        digits.insert(digits.begin(), '1');
+        digits.pop_back();
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -44,39 +65,51 @@ QString blankNumber(long double value, QChar decimalPoint)
 {
     if (!std::isfinite(value))
         return formatGeneral(value, decimalPoint);
-    // Round once to ten significant digits to learn the exponent.
+    // The value's decimal digits (more than an extended value holds) and its exponent.
     char buffer[64];
-    auto res = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                             Precision - 1);
+    const auto res = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                   std::chars_format::scientific, 24);
     const std::string sci(buffer, res.ptr);
-    const int exponent = std::stoi(sci.substr(sci.find('e') + 1));
+    const std::size_t ePos = sci.find('e');
+    int exponent = std::stoi(sci.substr(ePos + 1));
+    std::string digits;
+    for (std::size_t i = 0; i < ePos; ++i)
+        if (sci[i] != '.')
+            digits += sci[i];
+    // First to ten significant digits...
+    if (roundDigits(digits, Precision))
+        ++exponent;
+    const QString sign = value < 0 ? QStringLiteral("-") : QString();
     if (exponent >= Precision) {
-        // Exponent form: the ten digits without trailing zeros, "E" and the exponent.
-        const bool negative = sci.front() == '-';
-        std::string digits;
-        for (char c : sci.substr(0, sci.find('e')))
-            if (c >= '0' && c <= '9')
-                digits += c;
+        // ...written in the exponent form when the whole part needs more than ten digits.
         while (digits.size() > 1 && digits.back() == '0')
             digits.pop_back();
-        std::string out = negative ? "-" : "";
-        out += digits.substr(0, 1);
+        QString out = sign + QChar(digits[0]);
         if (digits.size() > 1)
-            out += "." + digits.substr(1);
-        out += "E" + std::to_string(exponent);
-        return withPoint(out, decimalPoint);
+            out +=
+                decimalPoint + QString::fromLatin1(digits.data() + 1, qsizetype(digits.size() - 1));
+        return out + QChar('E') + QString::number(exponent);
     }
-    if (exponent + 1 + Decimals <= Precision) // the three decimals are the tighter limit
-        return formatFixed(value, Decimals, decimalPoint);
-    // More than seven whole digits: the ten significant digits, padded with zeros.
-    long double rounded = 0;
-    std::from_chars(sci.data(), sci.data() + sci.size(), rounded);
-    return formatFixed(rounded, Decimals, decimalPoint);
+    // ...then to three decimals: the digits from the first whole place down to 0,001.
+    std::string places = exponent >= 0 ? digits : std::string(std::size_t(-exponent), '0') + digits;
+    const int whole = std::max(exponent, 0) + 1;
+    if (roundDigits(places, std::size_t(whole + Decimals)))
+        places.push_back('0'); // "9999" carried to "1000" stands for 10,000
+    const std::size_t point = places.size() - Decimals;
+    const QString text = QString::fromLatin1(places.data(), qsizetype(point)) + decimalPoint +
+                         QString::fromLatin1(places.data() + point, Decimals);
+    const bool zero = places.find_first_not_of('0') == std::string::npos;
+    return (zero ? QString() : sign) + text;
 }
 
 QString solidNumber(long double value, QChar decimalPoint)
 {
-    return cutText(formatGeneral(value, decimalPoint), 6);
+    const QString text = formatGeneral(value, decimalPoint, -5);
+    const qsizetype e = text.indexOf(QChar('E'));
+    if (e < 0)
+        return cutText(text, 6);
+    // Cutting the exponent off would show the value a million times too large.
+    return cutText(text.left(e), 6) + text.mid(e);
 }
 
 QString groupedWhole(qint64 value, const QLocale& locale)

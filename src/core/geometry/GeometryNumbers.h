@@ -8,7 +8,8 @@
 namespace tolvex::geometry
 {
 
-// A dimension field: an empty text or a text that is no number reads as 0.
+// A dimension field's value (a double, widened): an empty text or a text that is no
+// number reads as 0.
 long double readDimension(const QString& text);
 long double readDimension(const QString& text, QChar decimalPoint);
 
@@ -20,7 +21,9 @@ long double radians(long double degrees);
 // is written in the exponent form of the general number form ("1,234567891E13").
 QString blankNumber(long double value, QChar decimalPoint);
 
-// Solid result number: the general number form cut to its first six characters.
+// Solid result number: the general number form, with the exponent form below
+// 0,00001, cut to its first six characters; an exponent is kept after the cut
+// mantissa ("5,2359E-6").
 QString solidNumber(long double value, QChar decimalPoint);
 
 // A whole number of the base dialogs when not being edited: thousands grouped

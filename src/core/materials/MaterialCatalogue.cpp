@@ -158,4 +158,20 @@ int materialIndexOf(const QString& text)
     return -1;
 }
 
+int savedMaterialIndex(const QString& saved, const QList<QStringList>& lists)
+{
+    const QString text = saved.trimmed();
+    if (text.isEmpty())
+        return -1;
+    const auto& table = materials();
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (table[i].text.trimmed() == text)
+            return int(i);
+    for (const QStringList& list : lists)
+        for (qsizetype i = 0; i < list.size() && i < qsizetype(table.size()); ++i)
+            if (list[i].trimmed() == text)
+                return int(i);
+    return -1;
+}
+
 } // namespace tolvex::materials

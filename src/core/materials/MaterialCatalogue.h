@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -28,5 +29,12 @@ const std::vector<Alloy>& alloys();       // 126, in list order
 
 // Index of the built-in material entry with exactly this text, or -1.
 int materialIndexOf(const QString& text);
+
+// The entry a saved material text names: its catalogue index, looked up in the
+// built-in list and then in each of `lists` (material names in catalogue order, such
+// as the shipped language files' lists), so a text saved in either language restores.
+// Leading and trailing blanks do not count (the configuration file drops them). -1
+// when no entry has this text (a typed density).
+int savedMaterialIndex(const QString& saved, const QList<QStringList>& lists = {});
 
 } // namespace tolvex::materials

@@ -11,9 +11,10 @@ namespace tolvex
 namespace
 {
 
-// Plain while edited, grouped otherwise: digits, a leading minus, parentheses and
-// the group separators the grouped form writes.
-const char* const Accepted = "\\(?-?[0-9 \\x{00A0}\\x{202F}.,']{0,14}\\)?";
+// What may be typed: a whole number, optionally with a leading minus, parentheses and
+// blanks between digit groups. A decimal separator or a group mark such as ",", "."
+// or "'" is refused: "12,5" would otherwise be taken as no number, or as 125.
+const char* const Accepted = "\\(?-?[0-9 \\x{00A0}\\x{202F}]{0,14}\\)?";
 
 } // namespace
 

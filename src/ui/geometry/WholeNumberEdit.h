@@ -7,7 +7,7 @@ namespace tolvex
 
 // A field for whole numbers: while edited it shows the plain number ("-1500"),
 // otherwise the number with thousands grouping, a negative one in parentheses
-// ("(1 500)").
+// ("(1 500)"). Only whole numbers can be typed: a decimal separator is refused.
 class WholeNumberEdit : public QLineEdit
 {
     Q_OBJECT

@@ -1,8 +1,10 @@
 #include "ui/materials/MaterialBar.h"
 
 #include "core/app/Configuration.h"
-#include "ui/common/MessageBoxes.h"
+#include "core/app/LanguageFile.h"
+#include "core/app/ProgramFolder.h"
 #include "core/materials/MaterialCatalogue.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -115,8 +117,20 @@ void MaterialBar::typed(const QString& text)
 void MaterialBar::restore(const QString& text)
 {
     int row = m_material->findText(text, Qt::MatchExactly);
-    if (row < 0) // saved in the built-in language while the lists show another one
-        row = m_material->findData(materials::materialIndexOf(text));
+    if (row < 0) {
+        // Saved in another language than the lists show now, or with its blanks lost:
+        // the entry is found by its text in any list, and selected by its index.
+        QStringList shown(m_material->count());
+        for (int i = 0; i < m_material->count(); ++i) {
+            const int index = catalogueIndexAt(i);
+            if (index >= 0 && index < shown.size())
+                shown[index] = m_material->itemText(i);
+        }
+        const QList<QStringList> lists =
+            QList<QStringList>{shown} +
+            language::shippedMaterialLists({programFolder(), installedDataFolder()});
+        row = m_material->findData(materials::savedMaterialIndex(text, lists));
+    }
     if (row >= 0) {
         chooseMaterialAt(row);
         return;

@@ -29,7 +29,9 @@ public:
     // Fills both lists (texts in catalogue order); the material list is shown sorted.
     void fill(const QStringList& materialTexts, const QStringList& alloyTexts);
     void fillBuiltIn();
-    // Start-up: put a saved text back (selecting the entry with exactly that text).
+    // Start-up: put a saved text back, selecting the entry that has this text in the
+    // lists shown, the built-in list or a shipped language file's list (blanks around
+    // it aside); any other text is a typed density.
     void restore(const QString& text);
 
     // The user's actions (also called by tests).

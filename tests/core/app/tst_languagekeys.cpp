@@ -25,6 +25,8 @@ private slots:
     void russianFileRestoresBuiltInTexts();
     void englishFileIsComplete();
     void englishNamesKeepTheirDensities();
+    void englishWording_data();
+    void englishWording();
 };
 
 namespace
@@ -62,7 +64,7 @@ void TestLanguageKeys::countsPerWindow()
     const QStringList windows = targetWindows();
     QCOMPARE(windows,
              QStringList({"frmGeneral", "Form26", "Form6", "frmVolume", "Form5", "AboutBox"}));
-    const QList<int> expected = {190, 14, 125, 47, 11, 2};
+    const QList<int> expected = {191, 14, 127, 47, 11, 2};
     QList<int> counts(windows.size(), 0);
     int lastWindow = 0;
     for (const Target& t : formTargets()) {
@@ -73,7 +75,7 @@ void TestLanguageKeys::countsPerWindow()
         ++counts[w];
     }
     QCOMPARE(counts, expected);
-    QCOMPARE(formTargets().size(), std::size_t(389));
+    QCOMPARE(formTargets().size(), std::size_t(392));
 }
 
 void TestLanguageKeys::tableIntegrity()
@@ -146,6 +148,15 @@ void TestLanguageKeys::spotTargets_data()
     QTest::newRow("flat item") << "Form6.RzRadioGroup6.item2"
                                << "LNG_125"
                                << "По диаметру и ширине кольца";
+    QTest::newRow("pipe diameter unit") << "frmGeneral.RzLabel42.caption"
+                                        << "LNG_89"
+                                        << "мм.";
+    QTest::newRow("annular sector compute") << "Form6.RzBitBtn20.caption"
+                                            << "LNG_41"
+                                            << "Вычислить";
+    QTest::newRow("annular sector clear") << "Form6.RzBitBtn21.caption"
+                                          << "LNG_103"
+                                          << "Очистить всё";
     QTest::newRow("solids title") << "frmVolume.title"
                                   << "LNG_100"
                                   << "Объёмные фигуры";
@@ -269,6 +280,41 @@ void TestLanguageKeys::englishFileIsComplete()
     QCOMPARE(textOf(QStringLiteral("frmGeneral.title")), QStringLiteral("Tolvex version 6.5"));
 }
 
+// The English texts of a few controls, as an engineer writing English would word them.
+void TestLanguageKeys::englishWording_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("angle size label") << "frmGeneral.RzLabel33.caption"
+                                      << "Angle size:";
+    QTest::newRow("pipe diameter unit") << "frmGeneral.RzLabel42.caption"
+                                        << "mm";
+    QTest::newRow("per-metre length") << "frmGeneral.RzLabel71.caption"
+                                      << "Length, m";
+    QTest::newRow("plate area") << "frmGeneral.RzLabel14.caption"
+                                << "Area, m²";
+    QTest::newRow("square hollow section") << "frmGeneral.gbTrubaKvadrat.caption"
+                                           << "Square hollow section";
+    QTest::newRow("hook thread pitch") << "Form5.RzLabel4.caption"
+                                       << "Thread pitch p, mm";
+    QTest::newRow("steel density note") << "frmGeneral.RzLabel60.hint"
+                                        << "Steel density 7.85 g/cm³ assumed";
+    QTest::newRow("spherical zone") << "frmGeneral.N71.caption"
+                                    << "Spherical zone";
+}
+
+void TestLanguageKeys::englishWording()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, text);
+    const LanguagePlan plan = readLanguageFile(shipped("english.lng"));
+    const auto& table = formTargets();
+    const auto it =
+        std::find_if(table.begin(), table.end(), [&](const Target& t) { return t.id() == id; });
+    QVERIFY2(it != table.end(), qPrintable(id));
+    QCOMPARE(plan.form[qsizetype(it - table.begin())], text);
+}
+
 void TestLanguageKeys::englishNamesKeepTheirDensities()
 {
     const LanguagePlan plan = readLanguageFile(shipped("english.lng"));
@@ -276,7 +322,7 @@ void TestLanguageKeys::englishNamesKeepTheirDensities()
     for (std::size_t i = 0; i < m.size(); ++i) {
         const QString& text = plan.materials[qsizetype(i)];
         if (m[i].isGroup())
-            QVERIFY2(text.endsWith(QStringLiteral("(from list)")), qPrintable(text));
+            QVERIFY2(text.endsWith(QStringLiteral("(choose from list)")), qPrintable(text));
         else
             QVERIFY2(qFuzzyCompare(writtenDensity(text, false), m[i].density), qPrintable(text));
     }

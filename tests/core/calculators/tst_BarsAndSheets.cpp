@@ -15,8 +15,8 @@ private slots:
     void tables();
     void metresPerTonne_data();
     void metresPerTonne();
-    void sharedWeights_data();
-    void sharedWeights();
+    void results_data();
+    void results();
     void reports_data();
     void reports();
     void withoutSelection();
@@ -98,8 +98,8 @@ void TestBarsAndSheets::metresPerTonne()
     QCOMPARE(hexagonMetresPerTonneText(pos), text);
 }
 
-// Sheets that share 6.4 kg/m² give the same area (the other examples are in the reports).
-void TestBarsAndSheets::sharedWeights_data()
+// Results of single calculations (the other examples are in the reports).
+void TestBarsAndSheets::results_data()
 {
     QTest::addColumn<Calculation>("calculation");
     QTest::addColumn<int>("pos");
@@ -115,9 +115,23 @@ void TestBarsAndSheets::sharedWeights_data()
     QTest::newRow("sheet C18-1000-0,6, 100 kg") << Calculation(profiledSheetArea) << 4 << "0"
                                                 << "100"
                                                 << "15,625";
+    // The rebar reads the weight field's value (a double), the hexagon converts the text.
+    QTest::newRow("rebar 12, 4,4 kg") << Calculation(rebarLength) << 3 << "0"
+                                      << "4,4"
+                                      << "4,95495495495496";
+    QTest::newRow("hexagon 23, 1,3 kg") << Calculation(hexagonLength) << 15 << "0"
+                                        << "1,3"
+                                        << "0,331632653061224";
+    // No item selected: the given field is not converted, the result field keeps its text.
+    QTest::newRow("plate, no item, area emptied") << Calculation(checkerPlateWeight) << -1 << ""
+                                                  << "7"
+                                                  << "7";
+    QTest::newRow("sheet, no item, weight emptied") << Calculation(profiledSheetArea) << -1 << "3"
+                                                    << ""
+                                                    << "3";
 }
 
-void TestBarsAndSheets::sharedWeights()
+void TestBarsAndSheets::results()
 {
     QFETCH(Calculation, calculation);
     QFETCH(int, pos);

@@ -176,6 +176,13 @@ void TestHollowSections::calculations_data()
     QTest::newRow("180x14.0, 1000 kg") << false << false << QList<int>{19, 4} << "0"
                                        << "1000"
                                        << "14,2186833499218";
+    // The exponent form the result is written in reads back as a number.
+    QTest::newRow("10x1.0, 0,0001 m") << false << true << QList<int>{0, 0} << "0,0001"
+                                      << "0"
+                                      << "2,69E-5";
+    QTest::newRow("10x1.0, 2,69E-5 kg back") << false << false << QList<int>{0, 0} << "0"
+                                             << "2,69E-5"
+                                             << "0,0001";
 }
 
 void TestHollowSections::calculations()

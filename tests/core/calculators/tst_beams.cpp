@@ -24,6 +24,8 @@ private slots:
     void failures_data();
     void failures();
     void fillTemplateFillsOneHole();
+    void reading_data();
+    void reading();
 };
 
 void TestBeams::tables_data()
@@ -62,6 +64,31 @@ void TestBeams::tables()
         QVERIFY(!size.name.contains(QLatin1Char('a')));
         QVERIFY(!size.name.contains(QChar(0x041A)) && !size.name.contains(QChar(0x0420)));
     }
+}
+
+// The I-beam and the channel read the field's value (a double); the rail converts the
+// text (extended precision). The weights are not exact in binary.
+void TestBeams::reading_data()
+{
+    QTest::addColumn<Calc>("calc");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("weight");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("I-beam 20а, 10,3 kg") << Calc(balkaLength) << 7 << "10,3"
+                                         << "0,453744493392071";
+    QTest::newRow("channel 10, 0,7 kg") << Calc(shvelerLength) << 3 << "0,7"
+                                        << "0,0814901047729918";
+    QTest::newRow("rail P - 43, 11,6 kg") << Calc(relsLength) << 7 << "11,6"
+                                          << "0,259780977761853";
+}
+
+void TestBeams::reading()
+{
+    QFETCH(Calc, calc);
+    QFETCH(int, position);
+    QFETCH(QString, weight);
+    QFETCH(QString, result);
+    QCOMPARE(calc(position, QString(), {QStringLiteral("0"), weight}).result, result);
 }
 
 void TestBeams::calculations_data()

@@ -29,6 +29,8 @@ private slots:
     void refusals();
     void surface_data();
     void surface();
+    void fieldValues_data();
+    void fieldValues();
 };
 
 void TestPipe::weight_data()
@@ -114,6 +116,42 @@ void TestPipe::length()
     QCOMPARE(out.status, Status::Ok);
     QCOMPARE(out.result, result);
     QCOMPARE(out.report, report);
+}
+
+// A field's value is its text read as a double, then widened.
+void TestPipe::fieldValues_data()
+{
+    QTest::addColumn<bool>("toWeight");
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("wall");
+    QTest::addColumn<QString>("quantity"); // length (weight direction) or weight
+    QTest::addColumn<QString>("result");
+    QTest::newRow("48 x 2,8, 1 m") << true << "48"
+                                   << "2,8"
+                                   << "1"
+                                   << "3,12115973497084";
+    QTest::newRow("57 x 3,5, 4,4 m") << true << "57"
+                                     << "3,5"
+                                     << "4,4"
+                                     << "20,3186117702472";
+    QTest::newRow("57 x 3,5, 4,6 kg") << false << "57"
+                                      << "3,5"
+                                      << "4,6"
+                                      << "0,996131046198625";
+}
+
+void TestPipe::fieldValues()
+{
+    QFETCH(bool, toWeight);
+    QFETCH(QString, diameter);
+    QFETCH(QString, wall);
+    QFETCH(QString, quantity);
+    QFETCH(QString, result);
+    const Outcome out =
+        toWeight ? truba(DiameterKind::Outer, {diameter, wall, quantity, "0"}, Steel, Material,
+                         MaterialSource::MaterialBox, false)
+                 : truba1(DiameterKind::Outer, {diameter, wall, "0", quantity}, Steel, Material);
+    QCOMPARE(out.result, result);
 }
 
 void TestPipe::refusals_data()

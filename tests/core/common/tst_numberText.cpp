@@ -1,6 +1,7 @@
 #include "core/common/NumberText.h"
 
 #include <QTest>
+#include <cmath>
 
 using namespace tolvex;
 
@@ -84,7 +85,15 @@ private slots:
         QTest::newRow("sign only") << "-" << QChar(',') << false << 0.0;
         QTest::newRow("separator only") << "," << QChar(',') << false << 0.0;
         QTest::newRow("empty") << "" << QChar(',') << false << 0.0;
-        QTest::newRow("exponent") << "1e5000" << QChar(',') << false << 0.0;
+        QTest::newRow("exponent out of range") << "1e5000" << QChar(',') << false << 0.0;
+        QTest::newRow("exponent form written") << "2,69E-5" << QChar(',') << true << 2.69e-5;
+        QTest::newRow("exponent whole") << "2E15" << QChar(',') << true << 2e15;
+        QTest::newRow("small e, plus sign") << "-1,5e+3" << QChar(',') << true << -1500.0;
+        QTest::newRow("exponent under point") << "1.25E-7" << QChar('.') << true << 1.25e-7;
+        QTest::newRow("point mantissa under comma") << "1.5E-5" << QChar(',') << false << 0.0;
+        QTest::newRow("exponent without digits") << "1,5E" << QChar(',') << false << 0.0;
+        QTest::newRow("exponent only") << "E5" << QChar(',') << false << 0.0;
+        QTest::newRow("decimal exponent") << "1E2,5" << QChar(',') << false << 0.0;
         QTest::newRow("two separators") << "1,2,3" << QChar(',') << false << 0.0;
         QTest::newRow("unit") << "7,85 г/см3" << QChar(',') << false << 0.0;
         QTest::newRow("entry text edited")
@@ -102,6 +111,40 @@ private slots:
         QCOMPARE(parsed.has_value(), ok);
         if (ok)
             QCOMPARE(double(*parsed), value);
+    }
+
+    // Every text the general form writes, positional or exponent, reads back to the same
+    // 15 digits.
+    void readsBackWhatItWrites_data()
+    {
+        QTest::addColumn<QChar>("separator");
+        QTest::newRow("comma") << QChar(',');
+        QTest::newRow("point") << QChar('.');
+    }
+    void readsBackWhatItWrites()
+    {
+        QFETCH(QChar, separator);
+        const long double mantissas[] = {1.0L, 2.69L, -1.23456789012345L, 9.99999999999999L,
+                                         5.2359877559829887L};
+        for (int exponent = -20; exponent <= 20; ++exponent)
+            for (const long double m : mantissas) {
+                const QString text = formatGeneral(m * std::pow(10.0L, exponent), separator);
+                const auto back = parseNumber(text, separator);
+                QVERIFY2(back.has_value(), qPrintable(text));
+                QCOMPARE(formatGeneral(*back, separator), text);
+                const auto value = parseFieldValue(text, separator);
+                QVERIFY2(value.has_value(), qPrintable(text));
+                QCOMPARE(formatGeneral(*value, separator), text);
+            }
+    }
+
+    // A field value is the text read as a double: 4,8 is the double nearest 4.8.
+    void fieldValueIsADouble()
+    {
+        QCOMPARE(*parseFieldValue(QStringLiteral("4,8"), QChar(',')), (long double)4.8);
+        QVERIFY(*parseNumber(QStringLiteral("4,8"), QChar(',')) != (long double)4.8);
+        QCOMPARE(*parseFieldValue(QStringLiteral("2,69E-5"), QChar(',')), (long double)2.69e-5);
+        QVERIFY(!parseFieldValue(QStringLiteral("1e400"), QChar(',')));
     }
 };
 

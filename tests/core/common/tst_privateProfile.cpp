@@ -1,5 +1,7 @@
+#include "core/app/Configuration.h"
 #include "core/common/PrivateProfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -130,6 +132,38 @@ private slots:
         QCOMPARE(PrivateProfile::readString(file, "Preferens", "Spisok_material"),
                  QStringLiteral("x"));
         QVERIFY(read(file).size() > 5 * 1024 * 1024);
+    }
+
+    // The start-up read of tolvex.ini: a language key that is present decides its
+    // mark; a missing one keeps the built-in mark ("Русский" checked).
+    void startupMarks_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("russian");
+        QTest::addColumn<bool>("english");
+        QTest::newRow("after the first run")
+            << QByteArray("[Network]\r\nEmail=0\r\n") << true << false;
+        QTest::newRow("Russian chosen")
+            << QByteArray("[Language]\r\nRussian=1\r\nEnglish=0\r\n") << true << false;
+        QTest::newRow("English chosen")
+            << QByteArray("[Language]\r\nrussian=0\r\nenglish=1\r\n") << false << true;
+        QTest::newRow("both 1") << QByteArray("[Language]\r\nrussian=1\r\nenglish=1\r\n") << true
+                                << true;
+        QTest::newRow("both 0") << QByteArray("[Language]\r\nrussian=0\r\nenglish=0\r\n") << false
+                                << false;
+        QTest::newRow("not an integer")
+            << QByteArray("[Language]\r\nrussian=x\r\n") << false << false;
+    }
+    void startupMarks()
+    {
+        QFETCH(QByteArray, content);
+        const QTemporaryDir folder;
+        write(QDir(folder.path()).filePath("tolvex.ini"), content);
+        const Configuration::Startup s = Configuration(folder.path()).readStartup();
+        QVERIFY(s.fileExisted);
+        QTEST(s.russian, "russian");
+        QTEST(s.english, "english");
+        QCOMPARE(s.languageSaved, QTest::currentDataTag() != QByteArray("after the first run"));
     }
 
     void unwritableFolderFailsQuietly()

@@ -60,6 +60,17 @@ void tst_FlatBlanks::examples_data()
         << Blank::TreugProizv3 << QStringList{"300", "400", "500", "2"} << 0.0
         << "Площадь составляет: 0,060 кв.м."
         << "Вес составляет: 0,000 кг.";
+    QTest::newRow("right triangle 50, 60: 1500 mm²")
+        << Blank::TreugPrjm1 << QStringList{"50", "60", "1"} << 1.0
+        << "Площадь составляет: 0,002 кв.м."
+        << "Вес составляет: 0,002 кг.";
+    QTest::newRow("right triangle 50, 100: 2500 mm²")
+        << Blank::TreugPrjm1 << QStringList{"50", "100", "1"} << 1.0
+        << "Площадь составляет: 0,003 кв.м."
+        << "Вес составляет: 0,003 кг.";
+    QTest::newRow("rhombus 50 at 90: 2500 mm²") << Blank::ChetRomb2 << QStringList{"50", "90", "1"}
+                                                << 1.0 << "Площадь составляет: 0,003 кв.м."
+                                                << "Вес составляет: 0,003 кг.";
     QTest::newRow("fields after Clear") << Blank::SektorKolc << QStringList{"0", "0", "0", "0"}
                                         << 7.85 << "Площадь составляет: 0,000 кв.м."
                                         << "Вес составляет: 0,000 кг.";
@@ -193,6 +204,14 @@ void tst_FlatBlanks::blankNumberForm_data()
     QTest::newRow("eleven whole digits") << 12345678912.0 << "1,234567891E10";
     QTest::newRow("rounds up to eleven") << 9999999999.9996 << "1E10";
     QTest::newRow("large") << 1.5e40 << "1,5E40";
+    // Ten significant digits first, then three decimals, halves away from zero.
+    QTest::newRow("0,0015") << 0.0015 << "0,002";
+    QTest::newRow("0,0025") << 0.0025 << "0,003";
+    QTest::newRow("-0,0025") << -0.0025 << "-0,003";
+    QTest::newRow("0,0005") << 0.0005 << "0,001";
+    QTest::newRow("0,00049999999999: ten digits make a half") << 0.00049999999999 << "0,001";
+    QTest::newRow("0,00049999 stays below") << 0.00049999 << "0,000";
+    QTest::newRow("9,9995 carries") << 9.9995 << "10,000";
 }
 
 void tst_FlatBlanks::blankNumberForm()

@@ -49,7 +49,10 @@ void tst_Solids::lines_data()
                                                 << QStringList{"0,0394", "", "0,0001", "0"};
     QTest::newRow("cone r 10, H 50: volume 5,2359...E-6")
         << Solid::Konus << QStringList{"10", "50"} << 0.0
-        << QStringList{"0,0016", "", "5,2359", "0"};
+        << QStringList{"0,0016", "", "5,2359E-6", "0"};
+    QTest::newRow("sphere 50: volume 6,5449...E-5 stays positional")
+        << Solid::Shar << QStringList{"50"} << 7.85
+        << QStringList{"", "0,0078", "0,0000", "0,5137"};
     QTest::newRow("cone after Clear: total empty")
         << Solid::Konus << QStringList{"0", "0"} << 7.85 << QStringList{"0", "", "0", "0"};
     QTest::newRow("truncated cone") << Solid::KonusUs << QStringList{"200", "100", "100", "90"}
@@ -67,9 +70,9 @@ void tst_Solids::lines_data()
                                       << QStringList{"", "0,0314", "0,0004", "0,4188"};
     QTest::newRow("segment by R wins over r")
         << Solid::SharSegment << QStringList{"30", "100", "10"} << 1.0
-        << QStringList{"0,0062", "", "3,0368", "0,0303"};
+        << QStringList{"0,0062", "", "0,0000", "0,0303"};
     QTest::newRow("segment by r alone") << Solid::SharSegment << QStringList{"30", "0", "10"} << 1.0
-                                        << QStringList{"0", "", "1,4660", "0,0146"};
+                                        << QStringList{"0", "", "0,0000", "0,0146"};
     QTest::newRow("segment without r and R: no volume, no weight")
         << Solid::SharSegment << QStringList{"0", "0", "10"} << 7.85
         << QStringList{"0", "", "", ""};
@@ -96,7 +99,11 @@ void tst_Solids::cutForm_data()
     QTest::newRow("0,0314159265358979") << 0.0314159265358979 << "0,0314";
     QTest::newRow("12,3307511653399") << 12.3307511653399 << "12,330";
     QTest::newRow("1,9739E-4") << 1.9739208802178717e-4 << "0,0001";
-    QTest::newRow("5,2359...E-6") << 5.235987755982989e-6 << "5,2359";
+    QTest::newRow("5,2359...E-6 keeps its exponent") << 5.235987755982989e-6 << "5,2359E-6";
+    QTest::newRow("6,5449...E-5 positional") << 6.544984694978735e-5 << "0,0000";
+    QTest::newRow("1E-5 positional") << 1e-5 << "0,0000";
+    QTest::newRow("negative exponent form") << -1.25e-7 << "-1,25E-7";
+    QTest::newRow("large") << 1.2345678e20 << "1,2345E20";
     QTest::newRow("whole") << 7.85 << "7,85";
     QTest::newRow("negative") << -0.0314159 << "-0,031";
 }

@@ -1,3 +1,4 @@
+#include "core/app/LanguageFile.h"
 #include "core/materials/DensitySelection.h"
 #include "core/materials/MaterialCatalogue.h"
 
@@ -135,6 +136,30 @@ private slots:
     {
         QCOMPARE(materialIndexOf(QStringLiteral("Сталь конструкционная - 7,85")), 38);
         QCOMPARE(materialIndexOf(QStringLiteral("Сталь конструкционная - 7,8")), -1);
+    }
+
+    // A saved material text restores its entry whatever language it was saved in and
+    // whether or not the configuration file kept its blanks.
+    void savedText_data()
+    {
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<int>("index");
+        QTest::newRow("aluminium, trailing blank lost") << "Алюминий - 2,6889" << 1;
+        QTest::newRow("aluminium as listed") << "Алюминий - 2,6889 " << 1;
+        QTest::newRow("steel with blanks around") << "  Сталь конструкционная - 7,85 " << 38;
+        QTest::newRow("steel saved in English") << "Structural steel - 7.85" << 38;
+        QTest::newRow("aluminium saved in English") << "Aluminium - 2.6889" << 1;
+        QTest::newRow("typed density") << "7,85" << -1;
+        QTest::newRow("the default blank") << " " << -1;
+    }
+    void savedText()
+    {
+        QFETCH(QString, saved);
+        QFETCH(int, index);
+        const QList<QStringList> lists =
+            tolvex::language::shippedMaterialLists({QStringLiteral(TOLVEX_LANG_DIR)});
+        QCOMPARE(lists.size(), 2);
+        QCOMPARE(savedMaterialIndex(saved, lists), index);
     }
 };
 

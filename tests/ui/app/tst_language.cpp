@@ -1,11 +1,11 @@
 #include "TestSupport.h"
 #include "core/app/Configuration.h"
 #include "core/app/LanguageKeys.h"
-#include "ui/app/TfrmGeneral.h"
 #include "core/common/PrivateProfile.h"
+#include "tst_languageProbe.h"
+#include "ui/app/TfrmGeneral.h"
 #include "ui/common/RadioGroup.h"
 #include "ui/materials/MaterialBar.h"
-#include "tst_languageProbe.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -29,6 +29,8 @@ private slots:
     void badFiles();
     void densityFollowsEntry();
     void startInCheckedLanguage();
+    void restoreAtStart_data();
+    void restoreAtStart();
 };
 
 namespace
@@ -266,7 +268,7 @@ void LanguageTest::densityFollowsEntry()
     QCOMPARE(double(main->density()), 21.35);
     choose(materials, QStringLiteral("Structural steel - 7.85"));
     QCOMPARE(double(main->density()), 7.85);
-    choose(materials, QStringLiteral("Brasses (from list)"));
+    choose(materials, QStringLiteral("Brasses (choose from list)"));
     QCOMPARE(double(main->density()), 8.3);
     QVERIFY(alloys->isVisibleTo(main));
     QCOMPARE(alloys->currentText(), QStringLiteral("Cast brass GOST 17711-72 LK80-3L - 8.3"));
@@ -301,6 +303,41 @@ void LanguageTest::startInCheckedLanguage()
     QCOMPARE(double(main->density()), 7.85);
     QVERIFY(main->englishItem()->isChecked());
     QVERIFY(!main->russianItem()->isChecked());
+}
+
+// What a start restores from tolvex.ini: the material whatever language or blanks it
+// was saved with, and the built-in language mark while no language was chosen.
+void LanguageTest::restoreAtStart_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("material");
+    QTest::addColumn<double>("density");
+    QTest::addColumn<bool>("russian");
+    const QByteArray network = "[Network]\r\nEmail=1\r\n";
+    QTest::newRow("second start") << network << QString() << 0.0 << true;
+    QTest::newRow("saved in English, started in Russian")
+        << network + "[Preferens]\r\nSpisok_material=Structural steel - 7.85\r\n"
+        << "Сталь конструкционная - 7,85" << 7.85 << true;
+    QTest::newRow("aluminium, trailing blank dropped by the file")
+        << network + "[Language]\r\nRussian=1\r\nEnglish=0\r\n"
+                     "[Preferens]\r\nSpisok_material=Алюминий - 2,6889 \r\n"
+        << "Алюминий - 2,6889 " << 2.6889 << true;
+}
+
+void LanguageTest::restoreAtStart()
+{
+    QFETCH(QByteArray, ini);
+    ProgramFolder folder;
+    folder.addLanguageFiles();
+    folder.write(QStringLiteral("tolvex.ini"), ini);
+    RunningProgram p;
+    TfrmGeneral* main = mainWindow(p);
+    QTEST(main->russianItem()->isChecked(), "russian");
+    QVERIFY(!main->englishItem()->isChecked());
+    QFETCH(QString, material);
+    if (!material.isEmpty())
+        QCOMPARE(p.find<QComboBox>("frmGeneral", "RzComboBox1")->currentText(), material);
+    QTEST(double(main->density()), "density");
 }
 
 QTEST_MAIN(LanguageTest)

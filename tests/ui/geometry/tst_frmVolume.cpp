@@ -39,6 +39,8 @@ private slots:
     void badInput_data();
     void badInput();
     void nothingClipped();
+    void wholeNumbersOnly_data();
+    void wholeNumbersOnly();
 
 private:
     template <typename T> T* get(const QString& name) const
@@ -129,6 +131,8 @@ void tst_frmVolume::examples_data()
                              << QStringList{"0", "0,01", "0,001", "7,85"};
     QTest::newRow("torus") << Solid::Tor << QStringList{"20", "200"}
                            << QStringList{"0,0394", "", "0,0001", "1,5495"};
+    QTest::newRow("sphere 50: 6,5449E-5 m³ below the exponent limit")
+        << Solid::Shar << QStringList{"50"} << QStringList{"", "0,0078", "0,0000", "0,5137"};
 }
 
 void tst_frmVolume::examples()
@@ -157,7 +161,7 @@ void tst_frmVolume::coneLeavesTotalEmpty()
 {
     compute(geometry::Solid::Prizma, {"400", "10000", "100"});
     compute(geometry::Solid::Konus, {"10", "50"});
-    QCOMPARE(values(), (QStringList{"0,0016", "", "5,2359", "0"}));
+    QCOMPARE(values(), (QStringList{"0,0016", "", "5,2359E-6", "0"}));
 }
 
 void tst_frmVolume::segmentWithoutRadii()
@@ -282,6 +286,37 @@ void tst_frmVolume::nothingClipped()
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
         saveShot(m_window, QStringLiteral("frmVolume_%1").arg(page.sheetName));
     }
+}
+
+// The base dialogs' fields take whole numbers only: a decimal separator is refused
+// while typing, so "12,5" never becomes a silent 0.
+void tst_frmVolume::wholeNumbersOnly_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<qint64>("value");
+    QTest::newRow("12,5") << "12,5"
+                          << "125" << qint64(125);
+    QTest::newRow("12.5") << "12.5"
+                          << "125" << qint64(125);
+    QTest::newRow("1'000") << "1'000"
+                           << "1000" << qint64(1000);
+    QTest::newRow("-1500") << "-1500"
+                           << "-1500" << qint64(-1500);
+    QTest::newRow("10 000") << "10 000"
+                            << "10 000" << qint64(10000);
+}
+
+void tst_frmVolume::wholeNumbersOnly()
+{
+    QFETCH(QString, typed);
+    WholeNumberEdit edit(QStringLiteral("probe"));
+    edit.show();
+    edit.setFocus();
+    edit.selectAll();
+    QTest::keyClicks(&edit, typed);
+    QTEST(edit.text(), "shown");
+    QTEST(edit.value(), "value");
 }
 
 QTEST_MAIN(tst_frmVolume)
