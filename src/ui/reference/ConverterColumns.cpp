@@ -25,12 +25,9 @@ constexpr int rowGap = 2;
 QGridLayout* rowsLayout(QGroupBox* group)
 {
     auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(6, 2, 6, 6);
+    grid->setContentsMargins(3, 2, 3, 6);
     grid->setVerticalSpacing(rowGap);
-    grid->setHorizontalSpacing(6);
-    // Both groups start their rows at the same height, captioned or not.
-    if (group->title().isEmpty())
-        grid->setContentsMargins(6, 2 + group->fontMetrics().height(), 6, 6);
+    grid->setHorizontalSpacing(4);
     return grid;
 }
 
@@ -63,7 +60,9 @@ ConverterColumns::ConverterColumns(const QStringList& units, const QString& rati
     m_calculatorGroup->setObjectName(QStringLiteral("RzRadioGroup2"));
     QGridLayout* left = rowsLayout(m_ratioGroup);
     QGridLayout* right = rowsLayout(m_calculatorGroup);
-    const int digitWidth = parent->fontMetrics().horizontalAdvance(QStringLiteral("0"));
+    // Wide enough for a ratio in the exponent form ("4,84813681109536E-6" scrolls a little).
+    const int numberWidth =
+        parent->fontMetrics().horizontalAdvance(QStringLiteral("9,460730472580E15")) + 6;
 
     for (int i = 0; i < units.size(); ++i) {
         const QString number = QString::number(i + 1);
@@ -82,14 +81,14 @@ ConverterColumns::ConverterColumns(const QStringList& units, const QString& rati
             pane->setFrameShape(QFrame::Panel);
             pane->setFrameShadow(QFrame::Sunken);
             pane->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            pane->setMinimumWidth(digitWidth * 14);
+            pane->setMinimumWidth(numberWidth);
             ratio = pane;
         } else {
             auto* edit = new QLineEdit(m_ratioGroup);
             edit->setObjectName(QStringLiteral("RzEdit") + number);
             edit->setReadOnly(true);
             edit->setAlignment(Qt::AlignRight);
-            edit->setMinimumWidth(digitWidth * 20);
+            edit->setMinimumWidth(numberWidth);
             ratio = edit;
         }
         ratio->setFixedHeight(rowHeight);
@@ -99,13 +98,13 @@ ConverterColumns::ConverterColumns(const QStringList& units, const QString& rati
         auto* field = new NumericEdit(QStringLiteral("RzNumericEdit") + number, m_calculatorGroup);
         field->setFixedHeight(rowHeight);
         field->setReadOnly(true);
-        field->setMinimumWidth(digitWidth * 20);
+        field->setMinimumWidth(numberWidth);
         m_fields << field;
         right->addWidget(field, i, 0);
 
         auto* button = new QPushButton(QStringLiteral("="), m_calculatorGroup);
         button->setObjectName(QStringLiteral("RzBitBtn") + number);
-        button->setFixedSize(24, rowHeight);
+        button->setFixedSize(22, rowHeight);
         m_buttons << button;
         right->addWidget(button, i, 1);
         connect(button, &QPushButton::clicked, this, [this, i] { emit convertClicked(i); });
@@ -116,8 +115,41 @@ ConverterColumns::ConverterColumns(const QStringList& units, const QString& rati
     right->setRowStretch(int(units.size()), 1);
     connect(m_items, &QButtonGroup::idClicked, this, &ConverterColumns::unitChosen);
     resetFields(-1);
-    for (NumericEdit* f : m_fields)
-        f->setReadOnly(true);
+    m_ratioGroup->installEventFilter(this);
+    m_calculatorGroup->installEventFilter(this);
+    alignRows();
+}
+
+bool ConverterColumns::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::Polish:
+    case QEvent::Show:
+        alignRows();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// A group without a caption starts its contents higher than one with a caption: the
+// rows of both start at the same height, so each unit's field stands beside its name.
+void ConverterColumns::alignRows()
+{
+    QGroupBox* groups[] = {m_ratioGroup, m_calculatorGroup};
+    int top = 0;
+    for (QGroupBox* g : groups)
+        top = qMax(top, g->contentsMargins().top());
+    for (QGroupBox* g : groups) {
+        QLayout* l = g->layout();
+        const QMargins m = l->contentsMargins();
+        const int wanted = 2 + top - g->contentsMargins().top();
+        if (m.top() != wanted)
+            l->setContentsMargins(m.left(), wanted, m.right(), m.bottom());
+    }
 }
 
 int ConverterColumns::chosen() const

@@ -45,11 +45,15 @@ public:
     // read-only with the button-face colour, and every field "0".
     void resetFields(int chosenUnit);
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     void unitChosen(int unit);
     void convertClicked(int unit);
 
 private:
+    void alignRows();
+
     QGroupBox* m_ratioGroup;
     QGroupBox* m_calculatorGroup;
     QButtonGroup* m_items;

@@ -43,24 +43,42 @@ UnitConverterWindow::UnitConverterWindow(units::Quantity quantity, const QString
     for (int i = 0; i < m_converter.count(); ++i)
         m_columns->item(i)->setToolTip(m_converter.unit(i).note);
     auto* row = new QHBoxLayout(content);
-    row->setContentsMargins(4, 4, 4, 4);
-    row->addWidget(m_columns->ratioGroup(), 3);
-    row->addWidget(m_columns->calculatorGroup(), 2);
+    row->setContentsMargins(2, 4, 2, 4);
+    row->setSpacing(4);
+    row->addWidget(m_columns->ratioGroup(), 1);
+    row->addWidget(m_columns->calculatorGroup(), 0);
     m_scroll->setWidget(content);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scroll);
 
-    // Short lists show whole; the length list scrolls in the specified window.
-    const int wanted = content->sizeHint().height() + 2 * m_scroll->frameWidth();
-    resize(clientSize.width(), qMin(clientSize.height(), wanted));
+    fitHeight();
 
     connect(m_columns, &ConverterColumns::unitChosen, this,
             &UnitConverterWindow::RzRadioGroup1Click);
     connect(m_columns, &ConverterColumns::convertClicked, this,
             &UnitConverterWindow::RzBitBtnClick);
     centreOnFirstShow(this);
+}
+
+// Short lists show whole; the length list scrolls in the window's specified size.
+void UnitConverterWindow::fitHeight()
+{
+    ensurePolished();
+    QWidget* content = m_scroll->widget();
+    content->ensurePolished();
+    const int wanted = content->minimumSizeHint().height() + 2 * m_scroll->frameWidth() + 4;
+    resize(clientSize.width(), qMin(clientSize.height(), wanted));
+}
+
+void UnitConverterWindow::showEvent(QShowEvent* event)
+{
+    if (!m_fitted) {
+        m_fitted = true;
+        fitHeight();
+    }
+    QWidget::showEvent(event);
 }
 
 void UnitConverterWindow::RzRadioGroup1Click(int unit)

@@ -29,8 +29,14 @@ public:
     void RzRadioGroup1Click(int unit);
     void RzBitBtnClick(int unit);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void fitHeight();
+
     units::UnitConverter m_converter;
+    bool m_fitted = false;
     QScrollArea* m_scroll;
     ConverterColumns* m_columns;
 };
