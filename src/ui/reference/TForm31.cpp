@@ -106,8 +106,9 @@ TForm31::TForm31(QWidget* parent)
     rightLayout->addWidget(framed(QStringLiteral("Методы переработки"), m_processing, right), 1);
     rightLayout->addWidget(framed(QStringLiteral("Особенность применения"), m_uses, right), 2);
     m_splitter->addWidget(right);
-    m_splitter->setStretchFactor(0, 48);
-    m_splitter->setStretchFactor(1, 52);
+    // The left side keeps its width when the window is resized.
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
 
     auto* cells = new QGridLayout;
     cells->setHorizontalSpacing(2);
@@ -119,6 +120,9 @@ TForm31::TForm31(QWidget* parent)
         cell->setObjectName(QStringLiteral("RzRichEdit%1").arg(k + 2));
         cell->setReadOnly(true);
         cell->setAcceptRichText(false);
+        // Variants break after their "; " (or a dash), never inside a number.
+        cell->setWordWrapMode(QTextOption::WordWrap);
+        cell->document()->setDocumentMargin(2);
         cell->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         cell->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         cell->setFixedHeight(86);
@@ -139,11 +143,21 @@ TForm31::TForm31(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pages);
     resize(clientSize);
-    // The bar stands at 354 pixels (48 % of the width).
-    m_splitter->setSizes({354, clientSize.width() - 8 - 354});
 
+    m_splitter->installEventFilter(this);
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_barMoved = true; });
     connect(m_list, &QListWidget::currentRowChanged, this, &TForm31::RzListBox1Click);
     centreOnFirstShow(this);
+}
+
+bool TForm31::eventFilter(QObject* watched, QEvent* event)
+{
+    // The bar stands at 354 pixels (48 % of the width) until the user moves it.
+    if (watched == m_splitter && event->type() == QEvent::Resize && !m_barMoved) {
+        const int rest = m_splitter->width() - m_splitter->handleWidth() - 354;
+        m_splitter->setSizes({354, qMax(rest, 100)});
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm31::RzListBox1Click(int row)

@@ -28,7 +28,11 @@ public:
     // Fills the cells and both texts from the list item at `row` (-1: all stay empty).
     void RzListBox1Click(int row);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool m_barMoved = false;
     QTabWidget* m_pages;
     QListWidget* m_list;
     QSplitter* m_splitter;
