@@ -1,6 +1,7 @@
 #include "StubWindowDirectory.h"
 #include "TestSupport.h"
 
+#include "core/app/LanguageKeys.h"
 #include "core/app/LanguageState.h"
 #include "ui/common/NumericEdit.h"
 #include "ui/common/WindowContext.h"
@@ -36,6 +37,7 @@ private slots:
     void converters();
     void windows_data();
     void windows();
+    void languageTargets();
 
 private:
     static void choose(ConverterColumns* c, int unit) { c->item(unit)->click(); }
@@ -262,6 +264,35 @@ void TestUnitWindows::windows()
     if (name == QLatin1String("Form27"))
         QCOMPARE(w->size(), QSize(522, 492));
     test::saveShot(w.get(), name);
+}
+
+// Every text the language key table names in the mass and area windows exists there
+// and holds the table's built-in text.
+void TestUnitWindows::languageTargets()
+{
+    TfrmMassUnits mass;
+    TfrmAreaUnits area;
+    int seen = 0;
+    for (const language::Target& t : language::formTargets()) {
+        QWidget* w = t.window == mass.objectName()   ? static_cast<QWidget*>(&mass)
+                     : t.window == area.objectName() ? static_cast<QWidget*>(&area)
+                                                     : nullptr;
+        if (!w)
+            continue;
+        ++seen;
+        QString text;
+        if (t.kind == language::TextKind::Title)
+            text = w->windowTitle();
+        else if (t.kind == language::TextKind::Item)
+            text = w->findChild<QGroupBox*>(t.control)
+                       ->findChildren<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly)
+                       .value(t.item)
+                       ->text();
+        else
+            text = w->findChild<QGroupBox*>(t.control)->title();
+        QVERIFY2(text == t.builtIn, qPrintable(t.id()));
+    }
+    QCOMPARE(seen, 2 + 18 + 2 + 14);
 }
 
 QTEST_MAIN(TestUnitWindows)
