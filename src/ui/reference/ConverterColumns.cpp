@@ -81,6 +81,8 @@ ConverterColumns::ConverterColumns(const QStringList& units, const QString& rati
             pane->setFrameShape(QFrame::Panel);
             pane->setFrameShadow(QFrame::Sunken);
             pane->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            pane->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            pane->setIndent(3);
             pane->setMinimumWidth(numberWidth);
             ratio = pane;
         } else {

@@ -68,6 +68,9 @@ void TestUnitWindows::pressureConversion()
     choose(w.columns(), 0);
     convert(w.columns(), 0, QStringLiteral("2"));
     QCOMPARE(w.columns()->field(field)->text(), expected);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    test::saveShot(&w, QStringLiteral("Form26-converted"));
 }
 
 void TestUnitWindows::pressurePanes_data()
@@ -264,6 +267,10 @@ void TestUnitWindows::windows()
     if (name == QLatin1String("Form27"))
         QCOMPARE(w->size(), QSize(522, 492));
     test::saveShot(w.get(), name);
+    if (auto* scroll = w->findChild<QScrollArea*>(QStringLiteral("ScrollBox1"))) {
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        test::saveShot(w.get(), name + QStringLiteral("-end"));
+    }
 }
 
 // Every text the language key table names in the mass and area windows exists there
