@@ -62,7 +62,7 @@ UnitConverterWindow::UnitConverterWindow(units::Quantity quantity, const QString
     centreOnFirstShow(this);
 }
 
-// Short lists show whole; the length list scrolls in the window's specified size.
+// Short lists show whole; the length list scrolls in its 538 × 531 window.
 void UnitConverterWindow::fitHeight()
 {
     ensurePolished();
