@@ -45,8 +45,10 @@ QString Target::overrideKey() const
 
 QStringList targetWindows()
 {
-    return {QStringLiteral("frmGeneral"), QStringLiteral("Form26"), QStringLiteral("Form6"),
-            QStringLiteral("frmVolume"),  QStringLiteral("Form5"),  QStringLiteral("AboutBox")};
+    return {QStringLiteral("frmGeneral"),   QStringLiteral("Form26"),
+            QStringLiteral("Form6"),        QStringLiteral("frmVolume"),
+            QStringLiteral("Form5"),        QStringLiteral("AboutBox"),
+            QStringLiteral("frmMassUnits"), QStringLiteral("frmAreaUnits")};
 }
 
 const std::vector<Target>& formTargets()
@@ -481,6 +483,44 @@ const std::vector<Target>& formTargets()
         // AboutBox: about box, 2 targets
         {u"LNG_10", u"AboutBox", u"Label3", K::Caption, -1, u"Благодарность:"},
         {u"LNG_94", u"AboutBox", u"", K::Title, -1, u"Об авторе."},
+        // frmMassUnits: mass units, 20 targets
+        {u"LNG_500", u"frmMassUnits", u"RzRadioGroup2", K::Caption, -1, u"Калькулятор"},
+        {u"LNG_501", u"frmMassUnits", u"", K::Title, -1, u"Соотношения едениц массы"},
+        {u"LNG_503", u"frmMassUnits", u"RzRadioGroup1", K::Item, 0, u" Миллиграмм"},
+        {u"LNG_504", u"frmMassUnits", u"RzRadioGroup1", K::Item, 1, u" Грамм"},
+        {u"LNG_505", u"frmMassUnits", u"RzRadioGroup1", K::Item, 2, u" Килограмм"},
+        {u"LNG_506", u"frmMassUnits", u"RzRadioGroup1", K::Item, 3, u" Центнер"},
+        {u"LNG_507", u"frmMassUnits", u"RzRadioGroup1", K::Item, 4, u" Тонна"},
+        {u"LNG_508", u"frmMassUnits", u"RzRadioGroup1", K::Item, 5, u" Карат"},
+        {u"LNG_509", u"frmMassUnits", u"RzRadioGroup1", K::Item, 6, u" Гран"},
+        {u"LNG_510", u"frmMassUnits", u"RzRadioGroup1", K::Item, 7, u" Пуд"},
+        {u"LNG_511", u"frmMassUnits", u"RzRadioGroup1", K::Item, 8, u" Фунт русский"},
+        {u"LNG_512", u"frmMassUnits", u"RzRadioGroup1", K::Item, 9, u" Лот"},
+        {u"LNG_513", u"frmMassUnits", u"RzRadioGroup1", K::Item, 10, u" Золотник"},
+        {u"LNG_514", u"frmMassUnits", u"RzRadioGroup1", K::Item, 11, u" Доля"},
+        {u"LNG_515", u"frmMassUnits", u"RzRadioGroup1", K::Item, 12, u" Фунт (англ.)"},
+        {u"LNG_516", u"frmMassUnits", u"RzRadioGroup1", K::Item, 13, u" Унция"},
+        {u"LNG_517", u"frmMassUnits", u"RzRadioGroup1", K::Item, 14, u" Унция тройская"},
+        {u"LNG_518", u"frmMassUnits", u"RzRadioGroup1", K::Item, 15, u" Тонна короткая (США)"},
+        {u"LNG_519", u"frmMassUnits", u"RzRadioGroup1", K::Item, 16, u" Тонна длинная (Великобр.)"},
+        {u"LNG_520", u"frmMassUnits", u"RzRadioGroup1", K::Item, 17, u" Стоун"},
+        // frmAreaUnits: area units, 16 targets
+        {u"LNG_500", u"frmAreaUnits", u"RzRadioGroup2", K::Caption, -1, u"Калькулятор"},
+        {u"LNG_502", u"frmAreaUnits", u"", K::Title, -1, u"Соотношения едениц площади"},
+        {u"LNG_521", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 0, u" Квадратный миллиметр"},
+        {u"LNG_522", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 1, u" Квадратный сантиметр"},
+        {u"LNG_523", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 2, u" Квадратный метр"},
+        {u"LNG_524", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 3, u" Ар (сотка)"},
+        {u"LNG_525", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 4, u" Гектар"},
+        {u"LNG_526", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 5, u" Квадратный километр"},
+        {u"LNG_527", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 6, u" Десятина"},
+        {u"LNG_528", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 7, u" Квадратная сажень"},
+        {u"LNG_529", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 8, u" Квадратный вершок"},
+        {u"LNG_530", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 9, u" Квадратный дюйм"},
+        {u"LNG_531", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 10, u" Квадратный фут"},
+        {u"LNG_532", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 11, u" Квадратный ярд"},
+        {u"LNG_533", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 12, u" Акр"},
+        {u"LNG_534", u"frmAreaUnits", u"RzRadioGroup1", K::Item, 13, u" Квадратная миля"},
     };
     static const std::vector<Target> table = [] {
         std::vector<Target> out;

@@ -1,0 +1,65 @@
+#include "ui/reference/TForm26.h"
+
+#include "core/reference/PressureUnits.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/NumericEdit.h"
+#include "ui/reference/ConverterColumns.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace tolvex
+{
+
+TForm26::TForm26(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form26"));
+    setWindowTitle(QStringLiteral("Соотношение единиц давления"));
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    m_columns = new ConverterColumns(pressure::unitNames(), QStringLiteral("Соотношения величин"),
+                                     ConverterColumns::RatioKind::StatusPane, this);
+    for (int i = 0; i < pressure::unitCount; ++i)
+        m_columns->button(i)->setToolTip(pressure::buttonHint(i));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(m_columns->ratioGroup(), 3);
+    layout->addWidget(m_columns->calculatorGroup(), 2);
+    connect(m_columns, &ConverterColumns::unitChosen, this, &TForm26::RzRadioGroup1Click);
+    connect(m_columns, &ConverterColumns::convertClicked, this, &TForm26::RzBitBtnClick);
+    setFixedSize(sizeHint().expandedTo(QSize(480, 0)));
+    centreOnFirstShow(this);
+}
+
+void TForm26::RzRadioGroup1Click(int unit)
+{
+    m_columns->setRatioTexts(pressure::factorRow(unit));
+    m_columns->resetFields(unit);
+}
+
+void TForm26::RzBitBtnClick(int unit)
+{
+    // Before a unit is chosen the panes hold no factors: there is nothing to multiply by.
+    if (m_columns->chosen() < 0)
+        return;
+    const QString value = m_columns->field(unit)->text();
+    for (int k = 0; k < pressure::unitCount; ++k) {
+        if (k == unit)
+            continue;
+        const std::optional<QString> product =
+            pressure::productText(value, m_columns->ratioText(k));
+        if (!product) {
+            showConversionError(this, value);
+            return;
+        }
+        m_columns->field(k)->setText(*product);
+        m_columns->field(k)->setCursorPosition(0);
+    }
+}
+
+} // namespace tolvex

@@ -1,0 +1,124 @@
+#include "ui/reference/UnitConverterWindow.h"
+
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/NumericEdit.h"
+#include "ui/reference/ConverterColumns.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace tolvex
+{
+
+namespace
+{
+
+// The length window's outer size is 538 × 531; without the frame and title bar of
+// the system it was made for, that leaves this much inside.
+constexpr QSize clientSize(522, 492);
+
+} // namespace
+
+UnitConverterWindow::UnitConverterWindow(units::Quantity quantity, const QString& objectName,
+                                         const QString& caption, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_converter(quantity), m_scroll(new QScrollArea(this))
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    m_scroll->setObjectName(QStringLiteral("ScrollBox1"));
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget;
+    m_columns = new ConverterColumns(m_converter.names(), QString(),
+                                     ConverterColumns::RatioKind::Edit, content);
+    for (int i = 0; i < m_converter.count(); ++i)
+        m_columns->item(i)->setToolTip(m_converter.unit(i).note);
+    auto* row = new QHBoxLayout(content);
+    row->setContentsMargins(2, 4, 2, 4);
+    row->setSpacing(4);
+    row->addWidget(m_columns->ratioGroup(), 1);
+    row->addWidget(m_columns->calculatorGroup(), 0);
+    m_scroll->setWidget(content);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
+
+    fitHeight();
+
+    connect(m_columns, &ConverterColumns::unitChosen, this,
+            &UnitConverterWindow::RzRadioGroup1Click);
+    connect(m_columns, &ConverterColumns::convertClicked, this,
+            &UnitConverterWindow::RzBitBtnClick);
+    centreOnFirstShow(this);
+}
+
+// Short lists show whole; the length list scrolls in its 538 × 531 window.
+void UnitConverterWindow::fitHeight()
+{
+    ensurePolished();
+    QWidget* content = m_scroll->widget();
+    content->ensurePolished();
+    const int wanted = content->minimumSizeHint().height() + 2 * m_scroll->frameWidth() + 4;
+    resize(clientSize.width(), qMin(clientSize.height(), wanted));
+}
+
+void UnitConverterWindow::showEvent(QShowEvent* event)
+{
+    if (!m_fitted) {
+        m_fitted = true;
+        fitHeight();
+    }
+    QWidget::showEvent(event);
+}
+
+void UnitConverterWindow::RzRadioGroup1Click(int unit)
+{
+    m_columns->setRatioTexts(m_converter.ratioTexts(unit));
+    m_columns->resetFields(unit);
+}
+
+void UnitConverterWindow::RzBitBtnClick(int unit)
+{
+    const QString value = m_columns->field(unit)->text();
+    const std::optional<QStringList> texts = m_converter.convert(value, unit);
+    if (!texts) {
+        showConversionError(this, value);
+        return;
+    }
+    for (int k = 0; k < m_converter.count(); ++k) {
+        if (k == unit)
+            continue;
+        m_columns->field(k)->setText(texts->at(k));
+        m_columns->field(k)->setCursorPosition(0);
+    }
+}
+
+TForm27::TForm27(QWidget* parent)
+    : UnitConverterWindow(units::Quantity::Length, QStringLiteral("Form27"),
+                          QStringLiteral("Соотношения едениц длины"), parent)
+{
+}
+
+TfrmMassUnits::TfrmMassUnits(QWidget* parent)
+    : UnitConverterWindow(units::Quantity::Mass, QStringLiteral("frmMassUnits"),
+                          QStringLiteral("Соотношения едениц массы"), parent)
+{
+}
+
+TfrmAreaUnits::TfrmAreaUnits(QWidget* parent)
+    : UnitConverterWindow(units::Quantity::Area, QStringLiteral("frmAreaUnits"),
+                          QStringLiteral("Соотношения едениц площади"), parent)
+{
+}
+
+} // namespace tolvex
