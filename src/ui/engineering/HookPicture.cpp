@@ -24,7 +24,7 @@ void arrow(QPainter& p, QPointF from, QPointF to)
 
 HookPicture::HookPicture(QWidget* parent) : QWidget(parent)
 {
-    setMinimumSize(140, 190);
+    setMinimumSize(120, 170);
 }
 
 void HookPicture::paintEvent(QPaintEvent*)

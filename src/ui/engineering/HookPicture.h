@@ -12,7 +12,7 @@ class HookPicture : public QWidget
     Q_OBJECT
 public:
     explicit HookPicture(QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {150, 210}; }
+    QSize sizeHint() const override { return {130, 190}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -35,6 +35,7 @@ QLabel* caption(const QString& text, QWidget* buddy, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
+    label->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred); // never cut
     return label;
 }
 
@@ -111,6 +112,8 @@ RopeTab::RopeTab(const ropes::RopeConstruction& construction, int number, QWidge
     for (int g = 0; g < 4; ++g) {
         m_forces[std::size_t(g)] =
             resultLine(QStringLiteral("forceLine%1_%2").arg(n).arg(g + 1), data);
+        m_forces[std::size_t(g)]->setMinimumWidth(
+            m_forces[std::size_t(g)]->fontMetrics().horizontalAdvance(ropes::noDataText()) + 8);
         auto* groupCaption = caption(groups[g], m_forces[std::size_t(g)], data);
         groupCaption->setAlignment(Qt::AlignCenter);
         dataGrid->addWidget(groupCaption, 3, g);
@@ -119,14 +122,15 @@ RopeTab::RopeTab(const ropes::RopeConstruction& construction, int number, QWidge
     }
     auto* note = new QLabel(ropes::ropeDataNote(), data);
     note->setObjectName(QStringLiteral("dataNote") + n);
-    note->setStyleSheet(QStringLiteral("color: #606060;"));
-    note->setWordWrap(true);
+    note->setStyleSheet(QStringLiteral("color: #606060; font-size: 7pt;"));
+    // Spanning texts do not widen one force column more than another.
+    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     dataGrid->addWidget(note, 5, 0, 1, 4);
 
     auto* lower = new QHBoxLayout;
     lower->setSpacing(4);
-    lower->addWidget(mass, 10);
-    lower->addWidget(data, 11);
+    lower->addWidget(mass, 0);
+    lower->addWidget(data, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(2);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -32,7 +33,7 @@ QLabel* resultLine(const QString& name, QWidget* parent)
     line->setObjectName(name);
     line->setFrameShape(QFrame::StyledPanel);
     line->setFrameShadow(QFrame::Sunken);
-    line->setMinimumWidth(90);
+    line->setMinimumWidth(75);
     line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return line;
 }

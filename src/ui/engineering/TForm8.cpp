@@ -67,7 +67,7 @@ TForm8::TForm8(const WindowContext& context, QWidget* parent)
                     page = tabs->widget(i);
             if (!page) {
                 const bool leaf = level + 1 == construction.tabPath.size();
-                page = leaf ? new RopeTab(construction, ++number) : new QWidget;
+                page = leaf ? new RopeTab(construction, ++number, this) : new QWidget(this);
                 tabs->addTab(page, title);
             }
         }
