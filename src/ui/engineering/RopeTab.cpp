@@ -95,37 +95,41 @@ RopeTab::RopeTab(const ropes::RopeConstruction& construction, int number, QWidge
     // Reference data of the chosen diameter.
     auto* data = new QGroupBox(QStringLiteral("Справочные данные"), this);
     m_area = resultLine(QStringLiteral("areaLine") + n, data);
-    auto* dataGrid = new QGridLayout(data);
-    dataGrid->setContentsMargins(6, 2, 6, 4);
-    dataGrid->setVerticalSpacing(3);
-    dataGrid->addWidget(
-        caption(QStringLiteral("Площадь сечения всех проволок, в кв.мм:"), m_area, data), 0, 0, 1,
-        2);
-    dataGrid->addWidget(m_area, 0, 2, 1, 2);
+    auto* dataLayout = new QVBoxLayout(data);
+    dataLayout->setContentsMargins(6, 2, 6, 4);
+    dataLayout->setSpacing(3);
+    auto* areaRow = new QHBoxLayout;
+    areaRow->addWidget(
+        caption(QStringLiteral("Площадь сечения всех проволок, в кв.мм:"), m_area, data));
+    m_area->setMinimumWidth(80);
+    areaRow->addWidget(m_area, 1);
+    dataLayout->addLayout(areaRow);
     auto* rule = new QFrame(data);
     rule->setFixedHeight(2);
     rule->setStyleSheet(QStringLiteral("border-top: 1px dashed #606060;"));
-    dataGrid->addWidget(rule, 1, 0, 1, 4);
-    dataGrid->addWidget(new QLabel(QStringLiteral("Маркировочная группа Н/мм2 (кгс/мм2)"), data), 2,
-                        0, 1, 4, Qt::AlignHCenter);
+    dataLayout->addWidget(rule);
+    dataLayout->addWidget(new QLabel(QStringLiteral("Маркировочная группа Н/мм2 (кгс/мм2)"), data),
+                          0, Qt::AlignHCenter);
+    // The four groups left to right, ascending strength, in columns of equal width.
+    auto* forceGrid = new QGridLayout;
+    forceGrid->setVerticalSpacing(2);
     const QStringList groups = ropes::markingGroupCaptions(construction.groups);
     for (int g = 0; g < 4; ++g) {
-        m_forces[std::size_t(g)] =
-            resultLine(QStringLiteral("forceLine%1_%2").arg(n).arg(g + 1), data);
-        m_forces[std::size_t(g)]->setMinimumWidth(
-            m_forces[std::size_t(g)]->fontMetrics().horizontalAdvance(ropes::noDataText()) + 8);
-        auto* groupCaption = caption(groups[g], m_forces[std::size_t(g)], data);
+        QLabel*& force = m_forces[std::size_t(g)];
+        force = resultLine(QStringLiteral("forceLine%1_%2").arg(n).arg(g + 1), data);
+        force->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        force->setMinimumWidth(force->fontMetrics().horizontalAdvance(ropes::noDataText()) + 8);
+        auto* groupCaption = caption(groups[g], force, data);
         groupCaption->setAlignment(Qt::AlignCenter);
-        dataGrid->addWidget(groupCaption, 3, g);
-        dataGrid->addWidget(m_forces[std::size_t(g)], 4, g);
-        dataGrid->setColumnStretch(g, 1);
+        forceGrid->addWidget(groupCaption, 0, g);
+        forceGrid->addWidget(force, 1, g);
+        forceGrid->setColumnStretch(g, 1);
     }
+    dataLayout->addLayout(forceGrid);
     auto* note = new QLabel(ropes::ropeDataNote(), data);
     note->setObjectName(QStringLiteral("dataNote") + n);
     note->setStyleSheet(QStringLiteral("color: #606060; font-size: 7pt;"));
-    // Spanning texts do not widen one force column more than another.
-    note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    dataGrid->addWidget(note, 5, 0, 1, 4);
+    dataLayout->addWidget(note);
 
     auto* lower = new QHBoxLayout;
     lower->setSpacing(4);
