@@ -3,6 +3,7 @@
 #include "core/app/LanguageKeys.h"
 #include "core/app/LanguageState.h"
 #include "core/common/NumberText.h"
+#include "core/engineering/BoxText.h"
 #include "core/engineering/HookThread.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/NumericEdit.h"
@@ -219,7 +220,7 @@ void TForm5::focusWindowChanged(QWindow* focus)
     if (show)
         QTimer::singleShot(0, this, [this] {
             if (isVisible())
-                showInformation(this, disclaimerText(), QMessageBox::Warning);
+                showInformation(this, boxText(disclaimerText()), QMessageBox::Warning);
         });
 }
 

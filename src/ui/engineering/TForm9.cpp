@@ -1,5 +1,6 @@
 #include "ui/engineering/TForm9.h"
 
+#include "core/engineering/BoxText.h"
 #include "core/engineering/RopeAssortment.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/engineering/RopeSectionView.h"
@@ -65,7 +66,7 @@ TForm9::TForm9(QWidget* parent)
         picture->setCursor(Qt::PointingHandCursor);
         picture->setToolTip(entry.lines.join(QLatin1Char(' ')).simplified());
         gridLayout->addWidget(picture, i / ropes::assortmentColumns, i % ropes::assortmentColumns);
-        const QString text = ropes::assortmentText(entry);
+        const QString text = boxText(ropes::assortmentText(entry));
         connect(picture, &RopeSectionView::clicked, this,
                 [this, text] { showInformation(this, text); });
     }
