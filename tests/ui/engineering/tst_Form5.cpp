@@ -90,6 +90,10 @@ void tst_Form5::examples_data()
     QTest::newRow("zero yield") << QStringList{"100", "0", "2", "3"} << false
                                 << "Предел текучести стали крюка не может быть равен 0." << kept;
     QTest::newRow("not a number") << QStringList{"100", "-", "2", "3"} << false << "*" << kept;
+    // The applied language file's message LNG_419.
+    QTest::newRow("all zero, English file")
+        << QStringList{"0", "0", "0", "0"} << true << "Enter a value other than zero."
+        << QStringList{"120 MPa", "103,00 мм.", "105,70 мм."};
 }
 
 void tst_Form5::examples()
@@ -99,6 +103,9 @@ void tst_Form5::examples()
     QFETCH(QString, box);
     QFETCH(QStringList, lines);
     m_language.setMarks(!english, english);
+    // What the Russian or the English language file says.
+    m_language.setMessage(419, english ? QStringLiteral("Enter a value other than zero.")
+                                       : QStringLiteral("Введите значение, отличное от нуля."));
     if (!box.isEmpty()) {
         fill({"100", "240", "2", "3"});
         get<QPushButton>("RzBitBtn1")->click();
@@ -135,7 +142,7 @@ void tst_Form5::disclaimerNeverLoops()
     fill({"0", "0", "0", "0"});
     get<QPushButton>("RzBitBtn1")->click();
     QTest::qWait(300);
-    QCOMPARE(watcher.texts(), QStringList{"Введите значение, отличное от нуля."});
+    QCOMPARE(watcher.texts(), QStringList{m_language.message(419)});
 
     // Back from another window of the program: one disclaimer, then quiet.
     QWidget other;
