@@ -89,7 +89,6 @@ RopeSectionView::RopeSectionView(const QString& formula, QSize size, QWidget* pa
     if (const auto parsed = ropes::parseSectionFormula(formula))
         m_section = ropes::sectionGeometry(*parsed);
     setFixedSize(size);
-    setToolTip(formula);
 }
 
 void RopeSectionView::paintEvent(QPaintEvent*)
