@@ -39,7 +39,8 @@ struct Target {
 };
 
 // The windows the table writes into, in the order they are applied.
-QStringList targetWindows(); // frmGeneral, Form26, Form6, frmVolume, Form5, AboutBox
+// frmGeneral, Form26, Form6, frmVolume, Form5, AboutBox, frmMassUnits, frmAreaUnits.
+QStringList targetWindows();
 
 // Every "Form" target, window by window in that order and, inside a window, key by key
 // in the table's order (190, 14, 125, 47, 11 and 2 targets).

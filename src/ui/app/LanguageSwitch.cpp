@@ -248,11 +248,11 @@ void LanguageSwitch::apply()
         m_state.setMessage(number, text);
 }
 
-void LanguageSwitch::applyAtStart(bool settingsRestored)
+void LanguageSwitch::applyAtStart(bool languageChosen)
 {
     setMarks({m_russian->isChecked(), m_english->isChecked()});
     // Only a language the user chose (marked in tolvex.ini) is applied at start.
-    if (!settingsRestored || m_russian->isChecked() == m_english->isChecked())
+    if (!languageChosen || m_russian->isChecked() == m_english->isChecked())
         return;
     apply();
     // The saved material is looked up again in the lists of the applied language.

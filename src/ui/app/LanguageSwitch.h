@@ -26,7 +26,7 @@ public:
     void apply();
     // Start-up, once every window exists: applies the language whose item alone is
     // marked and restores the saved material against the lists of that language.
-    void applyAtStart(bool settingsRestored);
+    void applyAtStart(bool languageChosen);
 
 private:
     struct Marks {

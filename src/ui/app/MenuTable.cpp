@@ -60,8 +60,8 @@ std::vector<MenuRow> makeRows()
         show(1, "N37", "Еденицы международной системы СИ", W::SI),
         show(1, "N72", "Соотношения едениц давления", W::Form26),
         show(1, "N23", "Cоотношения едениц длины", W::Form27),
-        item(1, "N24", "Соотношения едениц массы", C::None, Main),
-        item(1, "N25", "Соотношения едениц площади", C::None, Main),
+        show(1, "N24", "Соотношения едениц массы", W::frmMassUnits, Modality::Modeless, {}, Main),
+        show(1, "N25", "Соотношения едениц площади", W::frmAreaUnits, Modality::Modeless, {}, Main),
         separator(1),
         show(1, "N27", "Пластические массы (пластмассы)", W::Form31, modal),
 

@@ -4,10 +4,12 @@
 #include "ui/app/TfrmGeneral.h"
 #include "ui/common/PagedWindow.h"
 #include "ui/common/WindowContext.h"
+#include "ui/engineering/EngineeringWindows.h"
 #include "ui/geometry/GeometryWindows.h"
 #include "ui/modules/ModuleWindows.h"
 #include "ui/reference/PictureWindows.h"
 #include "ui/reference/SteelWindows.h"
+#include "ui/reference/UnitWindows.h"
 #include "ui/report/ReportWindows.h"
 
 #include <QDialog>
@@ -41,11 +43,11 @@ const WindowRow Windows[] = {
     {WindowId::AboutBox, "TAboutBox", "AboutBox", "Об авторе.", createAboutBox},
     {WindowId::Form3, "TForm3", "Form3", "Линейные размеры стандартных профилей", createForm3},
     {WindowId::Form5, "TForm5", "Form5", "Расчет номинального диаметра резьбы хвостовика крюка",
-     nullptr},
+     createForm5},
     {WindowId::Form6, "TForm6", "Form6", "Подсчёт площади и массы раскроя", createForm6},
     {WindowId::frmVolume, "TfrmVolume", "frmVolume", "Объёмные фигуры", createFrmVolume},
-    {WindowId::Form8, "TForm8", "Form8", "Канаты", nullptr},
-    {WindowId::Form9, "TForm9", "Form9", "Сортамент канатов", nullptr},
+    {WindowId::Form8, "TForm8", "Form8", "Канаты", createForm8},
+    {WindowId::Form9, "TForm9", "Form9", "Сортамент канатов", createForm9},
     {WindowId::frmHistory, "TfrmHistory", "frmHistory", "Что нового в новых версиях?",
      createFrmHistory},
     {WindowId::Form11, "TForm11", "Form11",
@@ -66,12 +68,12 @@ const WindowRow Windows[] = {
     {WindowId::SI, "TSI", "SI", "Еденицы международной системы СИ", createSI},
     {WindowId::Prof_trub, "TProf_trub", "Prof_trub", "Квадратная труба", createProf_trub},
     {WindowId::Form25, "TForm25", "Form25", "Прямоугольная трубы", createForm25},
-    {WindowId::Form26, "TForm26", "Form26", "Соотношение единиц давления", nullptr},
-    {WindowId::Form27, "TForm27", "Form27", "Соотношения едениц длины", nullptr},
+    {WindowId::Form26, "TForm26", "Form26", "Соотношение единиц давления", createForm26},
+    {WindowId::Form27, "TForm27", "Form27", "Соотношения едениц длины", createForm27},
     {WindowId::Form28, "TForm28", "Form28", "Поддержка проекта", nullptr},
     {WindowId::Form29, "TForm29", "Form29", "Итоги расчетов", createForm29},
     {WindowId::Form30, "TForm30", "Form30", "Швеллер", createForm30},
-    {WindowId::Form31, "TForm31", "Form31", "Пластические массы (пластмассы)", nullptr},
+    {WindowId::Form31, "TForm31", "Form31", "Пластические массы (пластмассы)", createForm31},
     {WindowId::Form32, "TForm32", "Form32", "Создание эскиза вала и расчет его массы", nullptr},
     {WindowId::frmSquareCalc, "TfrmSquareCalc", "frmSquareCalc", "Площадь основания",
      createFrmSquareCalc},
@@ -79,6 +81,10 @@ const WindowRow Windows[] = {
      "Вычисление периметра основания", createFrmPerimetrCalc},
     {WindowId::frmSubscrible, "TfrmSubscrible", "frmSubscrible", "Подписка на новости",
      createFrmSubscrible},
+    {WindowId::frmMassUnits, "TfrmMassUnits", "frmMassUnits", "Соотношения едениц массы",
+     createFrmMassUnits},
+    {WindowId::frmAreaUnits, "TfrmAreaUnits", "frmAreaUnits", "Соотношения едениц площади",
+     createFrmAreaUnits},
 };
 
 } // namespace

@@ -331,7 +331,8 @@ void TfrmGeneral::creationStep()
 {
     const Configuration config = Configuration::forProgram();
     const Configuration::Startup saved = config.readStartup();
-    m_settingsRestored = saved.fileExisted;
+    // Only a language the user chose (a key in tolvex.ini) is applied at start.
+    m_languageChosen = saved.fileExisted && saved.languageSaved;
     if (saved.fileExisted) {
         m_miRUS->setChecked(saved.russian);
         m_miENG->setChecked(saved.english);
@@ -405,7 +406,7 @@ void TfrmGeneral::Languard()
 
 void TfrmGeneral::applyLanguageAtStart()
 {
-    m_languageSwitch->applyAtStart(m_settingsRestored);
+    m_languageSwitch->applyAtStart(m_languageChosen);
 }
 
 QString TfrmGeneral::currentLanguageFile() const

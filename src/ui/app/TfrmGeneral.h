@@ -113,7 +113,7 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     std::unique_ptr<LanguageSwitch> m_languageSwitch;
     QString m_email;
-    bool m_settingsRestored = false; // tolvex.ini existed at start
+    bool m_languageChosen = false; // tolvex.ini names a language
     std::function<bool()> m_onlineTest;
 };
 

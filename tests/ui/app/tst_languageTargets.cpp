@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 #include "core/app/LanguageKeys.h"
-#include "ui/app/TfrmGeneral.h"
 #include "tst_languageProbe.h"
+#include "ui/app/TfrmGeneral.h"
 
 #include <QSet>
 #include <QTest>
@@ -30,35 +30,6 @@ QSet<QString> pending()
     // Main window: a "мм." label that no panel places yet (by its number, the unit
     // label of the profiled-sheet panel, pnlProfnastil).
     ids << "frmGeneral.RzLabel18.caption";
-    // Pressure units window (TForm26).
-    ids << "Form26.RzBitBtn1.hint"
-        << "Form26.RzBitBtn12.hint"
-        << "Form26.RzBitBtn6.hint"
-        << "Form26.RzBitBtn7.hint"
-        << "Form26.RzBitBtn4.hint"
-        << "Form26.RzBitBtn10.hint"
-        << "Form26.RzBitBtn2.hint"
-        << "Form26.RzBitBtn11.hint"
-        << "Form26.RzBitBtn9.hint"
-        << "Form26.RzBitBtn5.hint"
-        << "Form26.RzBitBtn3.hint"
-        << "Form26.RzBitBtn8.hint"
-        << "Form26.RzRadioGroup2.caption"
-        << "Form26.RzRadioGroup1.caption";
-    // Hook shank thread window (TForm5).
-    ids << "Form5.RzLabel4.caption"
-        << "Form5.RzBitBtn1.caption"
-        << "Form5.RzLabel3.caption"
-        << "Form5.RzLabel1.caption"
-        << "Form5.RzGroupBox1.caption"
-        << "Form5.RzLabel2.caption"
-        << "Form5.RzLabel6.caption"
-        << "Form5.RzLabel5.caption"
-        << "Form5.RzGroupBox2.caption"
-        << "Form5.RzBitBtn2.caption"
-        << "Form5.RzLabel7.caption";
-    // About box (TAboutBox).
-    ids << "AboutBox.Label3.caption";
     return ids;
 }
 

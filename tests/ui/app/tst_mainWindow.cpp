@@ -315,9 +315,10 @@ private slots:
         QTest::addColumn<double>("density");
         QTest::addColumn<bool>("russian");
         QTest::addColumn<bool>("english");
-        QTest::newRow("empty") << QByteArray() << "" << 0.0 << false << false;
+        // Without a Language section the built-in mark stays: "Русский" checked.
+        QTest::newRow("empty") << QByteArray() << "" << 0.0 << true << false;
         QTest::newRow("garbage") << QByteArray("\x00\x01\xff\xfe[[[==\n\x80\x81", 12) << "" << 0.0
-                                 << false << false;
+                                 << true << false;
         QTest::newRow("windows-1251")
             << QByteArray("[Preferens]\r\nSpisok_material=\xcc\xe5\xe4\xfc - 8,96\r\n[Language]\r\n"
                           "russian=0\r\nenglish=0\r\n")
@@ -330,13 +331,13 @@ private slots:
             << QByteArray("[Preferens]\nSpisok_material=Олово - 7,3\n[Language]\nrussian=yes\n")
             << "Олово - 7,3" << 7.3 << false << false;
         QTest::newRow("typed density")
-            << QByteArray("[Preferens]\nSpisok_material=8,5\n") << "8,5" << 8.5 << false << false;
+            << QByteArray("[Preferens]\nSpisok_material=8,5\n") << "8,5" << 8.5 << true << false;
         QTest::newRow("typed junk")
-            << QByteArray("[Preferens]\nSpisok_material=abc\n") << "abc" << 0.0 << false << false;
+            << QByteArray("[Preferens]\nSpisok_material=abc\n") << "abc" << 0.0 << true << false;
         QByteArray big = "[Preferens]\nSpisok_material=Титан - 4,505\n[Junk]\n";
         while (big.size() < 5 * 1024 * 1024)
             big += "a_long_key_for_padding=and a long value for padding the file out\n";
-        QTest::newRow("5 MB") << big << "Титан - 4,505" << 4.505 << false << false;
+        QTest::newRow("5 MB") << big << "Титан - 4,505" << 4.505 << true << false;
     }
     void badConfigurationFiles()
     {
