@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
 # Installs what is missing on a Debian machine, builds Tolvex, then runs it
-# ("run", the default) or runs the whole test suite ("test").
+# ("run", the default) or checks the sources, builds with warnings as errors and runs
+# the whole test suite ("test").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: $0 [run [PROGRAM OPTIONS…] | test]" >&2
+    exit 2
+    ;;
+esac
+
 packages=(qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          libjpeg-dev libgl-dev fonts-liberation2 cmake g++ make poppler-utils)
+          libjpeg-dev libgl-dev fonts-liberation2 cmake g++ make poppler-utils clang-format)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -19,18 +28,20 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)"
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+# A new build folder gets Makefiles; an existing one keeps the generator it was made with.
+[ -f "$build/CMakeCache.txt" ] || options+=(-G "Unix Makefiles")
 
 case "$mode" in
 run)
+    cmake -S . -B "$build" "${options[@]}" -DTOLVEX_WERROR=OFF >/dev/null
+    cmake --build "$build" -j"$(nproc)"
     exec "$build/src/tolvex" "${@:2}"
     ;;
 test)
+    ./tools/check-sources.sh
+    cmake -S . -B "$build" "${options[@]}" -DTOLVEX_WERROR=ON >/dev/null
+    cmake --build "$build" -j"$(nproc)"
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
-    ;;
-*)
-    echo "usage: $0 [run|test]" >&2
-    exit 2
     ;;
 esac

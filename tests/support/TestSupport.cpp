@@ -14,19 +14,23 @@
 namespace tolvex::test
 {
 
-ProgramFolder::ProgramFolder()
+EnvironmentGuard::EnvironmentGuard(const char* name, const QByteArray& value)
+    : m_name(name), m_previous(qgetenv(name)), m_wasSet(qEnvironmentVariableIsSet(name))
 {
-    m_previous = qgetenv("TOLVEX_HOME");
-    qputenv("TOLVEX_HOME", m_dir.path().toLocal8Bit());
+    qputenv(name, value);
 }
 
-ProgramFolder::~ProgramFolder()
+EnvironmentGuard::~EnvironmentGuard()
 {
-    if (m_previous.isEmpty())
-        qunsetenv("TOLVEX_HOME");
+    if (m_wasSet)
+        qputenv(m_name.constData(), m_previous);
     else
-        qputenv("TOLVEX_HOME", m_previous);
+        qunsetenv(m_name.constData());
 }
+
+ProgramFolder::ProgramFolder() : m_home("TOLVEX_HOME", m_dir.path().toLocal8Bit()) {}
+
+ProgramFolder::~ProgramFolder() = default;
 
 QString ProgramFolder::file(const QString& name) const
 {

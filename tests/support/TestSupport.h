@@ -16,6 +16,22 @@ class QLineEdit;
 namespace tolvex::test
 {
 
+// Sets an environment variable while it lives and then restores what was there
+// before (or removes it), also when a test fails half-way.
+class EnvironmentGuard
+{
+public:
+    EnvironmentGuard(const char* name, const QByteArray& value);
+    ~EnvironmentGuard();
+    EnvironmentGuard(const EnvironmentGuard&) = delete;
+    EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
+
+private:
+    QByteArray m_name;
+    QByteArray m_previous;
+    bool m_wasSet;
+};
+
 // A fresh program folder; TOLVEX_HOME points at it while this object lives.
 class ProgramFolder
 {
@@ -31,7 +47,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_previous;
+    EnvironmentGuard m_home;
 };
 
 // Starts the program as a user would (startApplication) and stops it at the end.

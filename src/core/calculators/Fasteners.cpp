@@ -1,5 +1,7 @@
 #include "core/calculators/Fasteners.h"
 
+#include "core/calculators/ListChoice.h"
+
 #include "core/common/NumberText.h"
 
 #include <vector>
@@ -58,10 +60,7 @@ const BoltDiameter* diameterAt(int pos)
 
 QStringList boltDiameters()
 {
-    QStringList out;
-    for (const BoltDiameter& d : boltTable())
-        out << QString::fromLatin1(d.diameter);
-    return out;
+    return itemTexts(boltTable(), &BoltDiameter::diameter);
 }
 
 QStringList boltLengths(int diameterPos)

@@ -1,5 +1,7 @@
 #include "core/calculators/HollowSections.h"
 
+#include "core/calculators/ListChoice.h"
+
 #include <vector>
 
 namespace tolvex::calc
@@ -212,10 +214,7 @@ std::optional<long double> rectEntry(const TubeChoice& c)
 
 QStringList squareTubeSizes()
 {
-    QStringList out;
-    for (const SquareRow& row : squareTable())
-        out << QString::fromLatin1(row.size);
-    return out;
+    return itemTexts(squareTable(), &SquareRow::size);
 }
 
 QStringList squareTubeWalls(int sizePos)

@@ -1,8 +1,8 @@
 #include "core/geometry/Solids.h"
 
-#include "core/geometry/GeometryNumbers.h"
 #include "core/calculators/Calculation.h"
 #include "core/common/NumberText.h"
+#include "core/geometry/GeometryNumbers.h"
 
 #include <cmath>
 #include <vector>

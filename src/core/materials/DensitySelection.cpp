@@ -1,7 +1,7 @@
 #include "core/materials/DensitySelection.h"
 
-#include "core/materials/MaterialCatalogue.h"
 #include "core/common/NumberText.h"
+#include "core/materials/MaterialCatalogue.h"
 
 #include <cmath>
 

@@ -41,16 +41,11 @@ QLabel* resultLine(const QString& name, QWidget* parent)
 } // namespace
 
 TForm5::TForm5(const WindowContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+    : ToolWindow(QStringLiteral("Form5"),
+                 QStringLiteral("Расчет номинального диаметра резьбы хвостовика крюка"), parent),
       m_context(context)
 {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Расчет номинального диаметра резьбы хвостовика крюка"));
-    setFont(QFont(QStringLiteral("Arial"), 8));
     setFixedSize(484, 262);
-    setAttribute(Qt::WA_QuitOnClose, false);
 
     auto* params = new QGroupBox(QStringLiteral("Параметры"), this);
     params->setObjectName(QStringLiteral("RzGroupBox1"));
@@ -182,14 +177,9 @@ void TForm5::clear()
 
 void TForm5::showEvent(QShowEvent* event)
 {
-    if (!m_centred) {
-        m_centred = true;
-        if (QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
-    }
     if (!event->spontaneous())
         m_justShown = true;
-    QWidget::showEvent(event);
+    ToolWindow::showEvent(event);
 }
 
 bool TForm5::ownedByThis(QWindow* window) const

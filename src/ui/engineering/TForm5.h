@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/ToolWindow.h"
+
 #include "ui/common/WindowContext.h"
 
 #include <QPointer>
@@ -18,7 +20,7 @@ class NumericEdit;
 //
 // The disclaimer box appears when the window is shown and when the user comes to it
 // from another window of the program, never when a box of its own closes.
-class TForm5 : public QWidget
+class TForm5 : public ToolWindow
 {
     Q_OBJECT
 public:
@@ -45,7 +47,6 @@ private:
     QLabel* m_nominal = nullptr;
     QPointer<QWindow> m_cameFrom; // the last other window of the program that had the focus
     bool m_justShown = false;
-    bool m_centred = false;
 };
 
 } // namespace tolvex

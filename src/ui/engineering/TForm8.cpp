@@ -35,16 +35,9 @@ QTabWidget* tabsUnder(QWidget* page, QTabWidget* root, const QString& path)
 } // namespace
 
 TForm8::TForm8(const WindowContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      m_context(context)
+    : ToolWindow(QStringLiteral("Form8"), QStringLiteral("Канаты"), parent), m_context(context)
 {
-    setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("Канаты"));
-    setFont(QFont(QStringLiteral("Arial"), 8));
     setFixedSize(661, 362);
-    setAttribute(Qt::WA_QuitOnClose, false);
 
     auto* root = new QTabWidget(this);
     root->setObjectName(QStringLiteral("ropeTabs"));
@@ -95,16 +88,6 @@ void TForm8::clearAll()
 {
     for (RopeTab* tab : m_tabs)
         tab->clear();
-}
-
-void TForm8::showEvent(QShowEvent* event)
-{
-    if (!m_centred) {
-        m_centred = true;
-        if (QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
-    }
-    QWidget::showEvent(event);
 }
 
 } // namespace tolvex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/ToolWindow.h"
+
 #include "ui/common/WindowContext.h"
 
 #include <QWidget>
@@ -12,7 +14,7 @@ class RopeTab;
 
 // The rope window "Канаты": thirteen construction tabs built from the rope tables,
 // nested as the constructions' tab paths say.
-class TForm8 : public QWidget
+class TForm8 : public ToolWindow
 {
     Q_OBJECT
 public:
@@ -21,15 +23,11 @@ public:
     // "Очистить" of any tab: every tab's diameter, length and results.
     void clearAll();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void calculate(RopeTab* tab);
 
     WindowContext m_context;
     std::vector<RopeTab*> m_tabs;
-    bool m_centred = false;
 };
 
 } // namespace tolvex

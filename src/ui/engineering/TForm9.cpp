@@ -31,15 +31,9 @@ QPlainTextEdit* textPage(const QString& name, const QString& text)
 } // namespace
 
 TForm9::TForm9(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+    : ToolWindow(QStringLiteral("Form9"), QStringLiteral("Сортамент канатов"), parent)
 {
-    setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(QStringLiteral("Сортамент канатов"));
-    setFont(QFont(QStringLiteral("Arial"), 8));
     setFixedSize(673, 513);
-    setAttribute(Qt::WA_QuitOnClose, false);
 
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("RzPageControl1"));
@@ -82,16 +76,6 @@ TForm9::TForm9(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(pages);
-}
-
-void TForm9::showEvent(QShowEvent* event)
-{
-    if (!m_centred) {
-        m_centred = true;
-        if (QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
-    }
-    QWidget::showEvent(event);
 }
 
 } // namespace tolvex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/ToolWindow.h"
+
 #include <QWidget>
 
 namespace tolvex
@@ -7,17 +9,13 @@ namespace tolvex
 
 // "Сортамент канатов": how ropes are classified, which construction suits which duty,
 // and 26 cross-sections that tell their standard and uses when clicked.
-class TForm9 : public QWidget
+class TForm9 : public ToolWindow
 {
     Q_OBJECT
 public:
     explicit TForm9(QWidget* parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    bool m_centred = false;
 };
 
 } // namespace tolvex

@@ -1,7 +1,7 @@
 #include "ui/geometry/BlankFigureTab.h"
 
-#include "ui/geometry/BlankVariantPanel.h"
 #include "ui/common/RadioGroup.h"
+#include "ui/geometry/BlankVariantPanel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -56,13 +56,7 @@ BlankVariantPanel::BlankVariantPanel(const geometry::BlankVariant& variant, QWid
 
 QStringList BlankVariantPanel::fieldTexts() const
 {
-    QStringList texts;
-    for (NumericEdit* field : m_fields) {
-        if (field->text().isEmpty())
-            field->setText(QStringLiteral("0"));
-        texts << field->text();
-    }
-    return texts;
+    return tolvex::fieldTexts(m_fields);
 }
 
 void BlankVariantPanel::setLines(const geometry::BlankLines& lines)

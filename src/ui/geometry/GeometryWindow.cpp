@@ -12,33 +12,16 @@ namespace tolvex
 
 GeometryWindow::GeometryWindow(const QString& objectName, const QString& caption, QSize clientSize,
                                QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      m_materials(new WindowMaterialBox(this)), m_outer(new QTabWidget(this))
+    : ToolWindow(objectName, caption, parent), m_materials(new WindowMaterialBox(this)),
+      m_outer(new QTabWidget(this))
 {
     m_outer->setObjectName(QStringLiteral("RzPageControl1"));
-    setObjectName(objectName);
-    setWindowTitle(caption);
-    setFont(QFont(QStringLiteral("Arial"), 8));
     setFixedSize(clientSize);
-    // Closing the main window ends the program even while this window is open.
-    setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 double GeometryWindow::density() const
 {
     return m_materials->density();
-}
-
-void GeometryWindow::showEvent(QShowEvent* event)
-{
-    if (!m_centred) {
-        m_centred = true;
-        if (QScreen* s = screen())
-            move(s->availableGeometry().center() - rect().center());
-    }
-    QWidget::showEvent(event);
 }
 
 void GeometryWindow::closeEvent(QCloseEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/common/PagedWindow.h"
+#include "ui/common/ToolWindow.h"
 
 #include <QList>
 #include <QWidget>
@@ -17,7 +18,7 @@ class WindowMaterialBox;
 // runs its Clear whenever it is closed (closing only hides it), its own material
 // box with the window density, and its pages: outer tabs (RzPageControl1), some
 // holding inner tabs.
-class GeometryWindow : public QWidget, public PagedWindow
+class GeometryWindow : public ToolWindow, public PagedWindow
 {
     Q_OBJECT
 public:
@@ -44,7 +45,6 @@ protected:
     // Puts a figure page at its place: into the inner tabs of outer page `outerPage`,
     // or, where that page has none, as the outer page itself.
     void placePage(int outerPage, QWidget* page, const QString& caption);
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Shows the window (centred the first time), raised and active.
     void present();
@@ -53,7 +53,6 @@ private:
     WindowMaterialBox* m_materials;
     QTabWidget* m_outer;
     QList<QTabWidget*> m_inner; // per outer page, nullptr without inner tabs
-    bool m_centred = false;
 };
 
 } // namespace tolvex

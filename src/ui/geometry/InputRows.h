@@ -32,4 +32,16 @@ QList<NumericEdit*> addInputRows(QWidget* owner, QGridLayout* grid, const Inputs
     return fields;
 }
 
+// The texts of the fields as a calculation reads them; an emptied field gets "0" first.
+inline QStringList fieldTexts(const QList<NumericEdit*>& fields)
+{
+    QStringList texts;
+    for (NumericEdit* field : fields) {
+        if (field->text().isEmpty())
+            field->setText(QStringLiteral("0"));
+        texts << field->text();
+    }
+    return texts;
+}
+
 } // namespace tolvex

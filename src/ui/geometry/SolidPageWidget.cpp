@@ -36,13 +36,7 @@ void SolidPageWidget::addBeside(int row, QWidget* widget)
 
 QStringList SolidPageWidget::fieldTexts() const
 {
-    QStringList texts;
-    for (NumericEdit* field : m_fields) {
-        if (field->text().isEmpty())
-            field->setText(QStringLiteral("0"));
-        texts << field->text();
-    }
-    return texts;
+    return tolvex::fieldTexts(m_fields);
 }
 
 void SolidPageWidget::clear()

@@ -1,7 +1,7 @@
 #include "ui/geometry/WindowMaterialBox.h"
 
-#include "ui/common/MessageBoxes.h"
 #include "core/materials/MaterialCatalogue.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QComboBox>
 #include <QGridLayout>

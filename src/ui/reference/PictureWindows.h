@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/ToolWindow.h"
+
 #include "ui/common/Drawings.h"
 
 #include <QWidget>
@@ -77,7 +79,7 @@ public:
 
 // The table of SI units in a scroll box; its text can be selected and copied, and it
 // keeps its scroll position while the window is hidden.
-class TSI : public QWidget
+class TSI : public ToolWindow
 {
     Q_OBJECT
 public:

@@ -80,12 +80,9 @@ QString siTableHtml()
 } // namespace
 
 TSI::TSI(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+    : ToolWindow(QStringLiteral("SI"), QStringLiteral("Еденицы международной системы СИ"), parent)
 {
-    setObjectName(QStringLiteral("SI"));
-    setWindowTitle(QStringLiteral("Еденицы международной системы СИ"));
+    setFont(QFont()); // the table keeps the desktop's font
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     ScrollBox1 = new QTextBrowser(this);

@@ -13,14 +13,8 @@ namespace tolvex
 {
 
 TForm26::TForm26(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+    : ToolWindow(QStringLiteral("Form26"), QStringLiteral("Соотношение единиц давления"), parent)
 {
-    setObjectName(QStringLiteral("Form26"));
-    setWindowTitle(QStringLiteral("Соотношение единиц давления"));
-    setFont(QFont(QStringLiteral("Arial"), 8));
-    setAttribute(Qt::WA_QuitOnClose, false);
 
     m_columns = new ConverterColumns(pressure::unitNames(), QStringLiteral("Соотношения величин"),
                                      ConverterColumns::RatioKind::StatusPane, this);
@@ -33,7 +27,6 @@ TForm26::TForm26(QWidget* parent)
     connect(m_columns, &ConverterColumns::unitChosen, this, &TForm26::RzRadioGroup1Click);
     connect(m_columns, &ConverterColumns::convertClicked, this, &TForm26::RzBitBtnClick);
     setFixedSize(sizeHint().expandedTo(QSize(480, 0)));
-    centreOnFirstShow(this);
 }
 
 void TForm26::RzRadioGroup1Click(int unit)

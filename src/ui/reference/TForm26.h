@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/ToolWindow.h"
+
 #include <QWidget>
 
 namespace tolvex
@@ -10,7 +12,7 @@ class ConverterColumns;
 // "Соотношение единиц давления": the twelve pressure units, the factor row of the
 // chosen unit in the status panes and a calculator that multiplies the chosen unit's
 // field by those factors.
-class TForm26 : public QWidget
+class TForm26 : public ToolWindow
 {
     Q_OBJECT
 public:

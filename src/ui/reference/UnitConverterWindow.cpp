@@ -24,16 +24,9 @@ constexpr QSize clientSize(522, 492);
 
 UnitConverterWindow::UnitConverterWindow(units::Quantity quantity, const QString& objectName,
                                          const QString& caption, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
-      m_converter(quantity), m_scroll(new QScrollArea(this))
+    : ToolWindow(objectName, caption, parent), m_converter(quantity),
+      m_scroll(new QScrollArea(this))
 {
-    setObjectName(objectName);
-    setWindowTitle(caption);
-    setFont(QFont(QStringLiteral("Arial"), 8));
-    setAttribute(Qt::WA_QuitOnClose, false);
-
     m_scroll->setObjectName(QStringLiteral("ScrollBox1"));
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -78,7 +71,7 @@ void UnitConverterWindow::showEvent(QShowEvent* event)
         m_fitted = true;
         fitHeight();
     }
-    QWidget::showEvent(event);
+    ToolWindow::showEvent(event);
 }
 
 void UnitConverterWindow::RzRadioGroup1Click(int unit)

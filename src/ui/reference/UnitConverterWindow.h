@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/ToolWindow.h"
+
 #include "core/reference/UnitConverter.h"
 
 #include <QWidget>
@@ -15,7 +17,7 @@ class ConverterColumns;
 // calculator column, in a scroll box (`ScrollBox1`). Choosing a unit fills the ratio
 // column with one of it in every unit and makes its field the one to type into; a
 // unit's "=" converts the value of its field into every other unit.
-class UnitConverterWindow : public QWidget
+class UnitConverterWindow : public ToolWindow
 {
     Q_OBJECT
 public:

@@ -18,17 +18,17 @@ namespace
 constexpr qreal mmPerInch = 25.4;
 
 // The sheet names Arial; where it is missing, the metric-compatible Liberation Sans.
-QFont sheetFont(const report::FontSpec& spec)
+QFont sheetFont(const report::FontSpec& style)
 {
-    const QString family = QFontDatabase::hasFamily(QString::fromLatin1(spec.family))
-                               ? QString::fromLatin1(spec.family)
+    const QString family = QFontDatabase::hasFamily(QString::fromLatin1(style.family))
+                               ? QString::fromLatin1(style.family)
                                : QStringLiteral("Liberation Sans");
     QFont font;
     font.setFamilies({family, QStringLiteral("Liberation Sans")});
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    font.setPointSizeF(style.pointSize);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
     return font;
 }
 

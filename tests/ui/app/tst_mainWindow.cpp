@@ -363,9 +363,9 @@ private slots:
 
     void readOnlyProgramFolder()
     {
-        qputenv("TOLVEX_HOME", "/proc");
+        const EnvironmentGuard home("TOLVEX_HOME", "/proc");
         QTemporaryDir config;
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        const EnvironmentGuard configHome("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         {
             RunningProgram p;
             chooseMaterial(p, QStringLiteral("Цинк - 7,13"));
@@ -378,7 +378,6 @@ private slots:
         QVERIFY(ini.contains("Spisok_material=Цинк - 7,13"));
         RunningProgram again;
         QCOMPARE(double(mainWindow(again)->density()), 7.13);
-        qunsetenv("TOLVEX_HOME");
     }
 
     void shutDownPrompt_data()

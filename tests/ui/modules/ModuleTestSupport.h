@@ -36,11 +36,9 @@ class ModuleLog
 {
 public:
     ModuleLog()
+        : m_opened(m_file.open()), m_log("TOLVEX_MODULE_LOG", m_file.fileName().toLocal8Bit())
     {
-        m_file.open();
-        qputenv("TOLVEX_MODULE_LOG", m_file.fileName().toLocal8Bit());
     }
-    ~ModuleLog() { qunsetenv("TOLVEX_MODULE_LOG"); }
     QStringList lines()
     {
         QFile f(m_file.fileName());
@@ -50,6 +48,8 @@ public:
 
 private:
     QTemporaryFile m_file;
+    bool m_opened;
+    EnvironmentGuard m_log;
 };
 
 // Receives every web and mail address handed to the desktop shell while it lives.
