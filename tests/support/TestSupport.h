@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QDesktopServices>
+#include <QList>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 #include <memory>
 
@@ -92,6 +95,27 @@ private:
     QTimer m_timer;
     QList<SeenBox> m_seen;
     QStringList m_dialogs;
+};
+
+// Receives every web and mail address handed to the desktop shell while it lives.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    UrlCatcher()
+    {
+        for (const char* scheme : {"http", "https", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    }
+    ~UrlCatcher() override
+    {
+        for (const char* scheme : {"http", "https", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
 };
 
 // The visible labels, buttons and fields of a window that stand outside it or are

@@ -52,27 +52,6 @@ private:
     EnvironmentGuard m_log;
 };
 
-// Receives every web and mail address handed to the desktop shell while it lives.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    UrlCatcher()
-    {
-        for (const char* scheme : {"http", "https", "mailto"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
-    }
-    ~UrlCatcher() override
-    {
-        for (const char* scheme : {"http", "https", "mailto"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
 // A directory that also notes how many message boxes had been seen when each window
 // was asked for: the order of box and window.
 class OrderedDirectory : public StubWindowDirectory
