@@ -5,13 +5,13 @@
 // (offscreen by default; with a file name it leaves the sheet there, and the sheet of
 // a 40-line report beside it as sheet-long.pdf).
 
+#include "ui/common/Drawings.h"
 #include "ui/report/ResultSheet.h"
 #include "ui/report/SheetPainter.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QStringList>
@@ -23,12 +23,6 @@
 
 namespace
 {
-
-const char* const drawing =
-    "<svg xmlns='http://www.w3.org/2000/svg' width='200' height='160' viewBox='0 0 200 160'>"
-    "<path d='M40 10 H160 V30 H60 V130 H160 V150 H40 Z' fill='none' stroke='black' "
-    "stroke-width='2'/><line x1='20' y1='10' x2='20' y2='150' stroke='black'/>"
-    "<text x='8' y='84' font-size='12'>h</text></svg>";
 
 // The first run loads the fonts; the median is what every later print costs.
 void report(const char* what, std::vector<double> ms)
@@ -60,12 +54,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
 
+    Q_INIT_RESOURCE(tolvex);
     QTemporaryDir dir;
-    const QString svg = QDir(dir.path()).filePath(QStringLiteral("channel.svg"));
-    QFile file(svg);
-    if (!file.open(QIODevice::WriteOnly) || file.write(drawing) < 0)
-        return 1;
-    file.close();
+    const QString svg = tolvex::drawingPath(tolvex::Drawing::Channel);
     const tolvex::SheetContent content{
         QStringLiteral("Швеллер"),
         QStringLiteral("Расчетные данные и результат расчета: \r\n\r\n"

@@ -262,6 +262,35 @@ private slots:
         QCOMPARE(double(w->density()), 1.0);
     }
 
+    void numberFieldTyping_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("exponent the program writes") << "2,69E-5"
+                                                     << "2,69E-5";
+        QTest::newRow("small e, plus") << "1e+3"
+                                       << "1e+3";
+        QTest::newRow("second separator") << "7,5,5"
+                                          << "7,55";
+        QTest::newRow("point in a comma locale") << "7.5"
+                                                 << "75";
+        QTest::newRow("letters") << "abc"
+                                 << "";
+        QTest::newRow("two exponents") << "1E2E3"
+                                       << "1E23";
+    }
+    void numberFieldTyping()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        RunningProgram p;
+        openGroup(p, "gbProkat");
+        QLineEdit* edit = field(p, "RzNumericEdit25");
+        edit->clear();
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), shown);
+    }
+
     void typedDensityRefused_data()
     {
         QTest::addColumn<QString>("text");
