@@ -124,6 +124,15 @@ QStringList clippedWidgets(QWidget* window);
 // Saves a picture of the window into $TOLVEX_SHOTS (when set) as NAME.png, for a look by eye.
 void saveShot(QWidget* window, const QString& name);
 
+// A named control of a window; a warning names it when it is missing.
+template <typename T> T* child(const QWidget* window, const QString& name)
+{
+    T* w = window->findChild<T*>(name);
+    if (!w)
+        qWarning("no %s", qPrintable(name));
+    return w;
+}
+
 // Sets a combo box's current index as a user's pick (runs the activation handlers).
 void pick(QComboBox* box, int index);
 // Types a text into a line edit as a user (clears it first), Cyrillic included.

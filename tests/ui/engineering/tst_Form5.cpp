@@ -32,10 +32,7 @@ private slots:
 private:
     template <typename T> T* get(const QString& name) const
     {
-        T* w = m_window->findChild<T*>(name);
-        if (!w)
-            qWarning("no %s", qPrintable(name));
-        return w;
+        return child<T>(m_window.get(), name);
     }
     QStringList results() const
     {

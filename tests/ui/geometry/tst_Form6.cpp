@@ -43,13 +43,7 @@ private slots:
     void nothingClipped();
 
 private:
-    template <typename T> T* get(const QString& name) const
-    {
-        T* w = m_window->findChild<T*>(name);
-        if (!w)
-            qWarning("no %s", qPrintable(name));
-        return w;
-    }
+    template <typename T> T* get(const QString& name) const { return child<T>(m_window, name); }
     void chooseRadio(const QString& group, int item) const
     {
         get<QRadioButton>(group + QStringLiteral("_item%1").arg(item))->click();

@@ -43,13 +43,7 @@ private slots:
     void wholeNumbersOnly();
 
 private:
-    template <typename T> T* get(const QString& name) const
-    {
-        T* w = m_window->findChild<T*>(name);
-        if (!w)
-            qWarning("no %s", qPrintable(name));
-        return w;
-    }
+    template <typename T> T* get(const QString& name) const { return child<T>(m_window, name); }
     QStringList values() const
     {
         QStringList out;
