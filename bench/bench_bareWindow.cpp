@@ -1,8 +1,9 @@
 // A bare Qt window that starts, saves a picture of itself and quits: the yardstick
 // for the program's own start (tools/bench-startup.py).
+#include "ui/common/FirstPaint.h"
+
 #include <QApplication>
 #include <QLabel>
-#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     window.resize(578, 476);
     window.show();
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("bare.png");
-    QTimer::singleShot(300, &app, [&] { QApplication::exit(window.grab().save(file) ? 0 : 1); });
+    // As the program does: the picture as soon as the window has been painted.
+    tolvex::afterFirstPaint(&window, [&] { QApplication::exit(window.grab().save(file) ? 0 : 1); });
     return QApplication::exec();
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing on a Debian machine, builds Tolvex, then runs it
 # ("run", the default) or checks the sources, builds with warnings as errors and runs
-# the whole test suite ("test").
+# the whole test suite, then builds it once more with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs the suite under them ("test").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -43,5 +44,17 @@ test)
     cmake -S . -B "$build" "${options[@]}" -DTOLVEX_WERROR=ON >/dev/null
     cmake --build "$build" -j"$(nproc)"
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+
+    # Any sanitizer report (a leak included) stops the test that made it.
+    sanitized=${SANITIZED_BUILD_DIR:-$build-sanitized}
+    sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all"
+    sanitizedOptions=(-DCMAKE_BUILD_TYPE=Debug)
+    [ -f "$sanitized/CMakeCache.txt" ] || sanitizedOptions+=(-G "Unix Makefiles")
+    cmake -S . -B "$sanitized" "${sanitizedOptions[@]}" -DTOLVEX_WERROR=OFF \
+        -DCMAKE_CXX_FLAGS="$sanitizers -fno-omit-frame-pointer -O1" \
+        -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" -DCMAKE_SHARED_LINKER_FLAGS="$sanitizers" >/dev/null
+    cmake --build "$sanitized" -j"$(nproc)"
+    ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --test-dir "$sanitized" --output-on-failure -j"$(nproc)"
     ;;
 esac

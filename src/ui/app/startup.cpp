@@ -2,6 +2,7 @@
 
 #include "ui/app/ProgramWindows.h"
 #include "ui/app/TfrmGeneral.h"
+#include "ui/common/FirstPaint.h"
 #include "ui/modules/ModuleWindows.h"
 #include "ui/report/ResultSheet.h"
 
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QScreen>
-#include <QTimer>
 #include <QTranslator>
 #include <clocale>
 #include <memory>
@@ -105,9 +105,14 @@ void startApplication(const QStringList& args)
             if (QWidget* w = program()->window(WindowId(i)); w && w->objectName() == windowName)
                 program()->showWindow(WindowId(i), Modality::Modeless);
     }
-    if (!screenshot.isEmpty())
-        QTimer::singleShot(300, qApp,
-                           [windowName, screenshot] { saveScreenshot(windowName, screenshot); });
+    // The picture is taken as soon as the window has been painted.
+    if (!screenshot.isEmpty()) {
+        QWidget* shown = findWindow(windowName);
+        if (!shown)
+            shown = main;
+        afterFirstPaint(shown,
+                        [windowName, screenshot] { saveScreenshot(windowName, screenshot); });
+    }
 }
 
 void stopApplication()
