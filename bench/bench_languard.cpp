@@ -25,9 +25,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
 
-    const QDir languages(QFileInfo(QStringLiteral(__FILE__))
-                             .absoluteDir()
-                             .filePath(QStringLiteral("../resources/lang")));
+    const QDir languages(QStringLiteral(TOLVEX_LANG_DIR));
     for (const char* name : {"russian.lng", "english.lng"})
         if (!QFile::copy(languages.filePath(QLatin1String(name)),
                          QDir(home.path()).filePath(QLatin1String(name)))) {
