@@ -4,7 +4,10 @@
 #include <QRegularExpression>
 #include <charconv>
 #include <cmath>
+#include <locale>
+#include <sstream>
 #include <string>
+#include <type_traits>
 
 namespace tolvex
 {
@@ -140,6 +143,19 @@ template <typename Number> std::optional<Number> parseAs(const QString& text, QC
     const char* begin = plain->data();
     const char* end = begin + plain->size();
     const auto res = std::from_chars(begin, end, value);
+    if constexpr (std::is_same_v<Number, long double>) {
+        // The C++ library refuses a long double below the smallest normal one as out of
+        // range, though the general form writes such values: read an out-of-range text
+        // again through the stream's "C" conversion, which keeps them; an overflow
+        // fails there too and an underflow gives 0.
+        if (res.ec == std::errc::result_out_of_range) {
+            std::istringstream in(*plain);
+            in.imbue(std::locale::classic());
+            if (in >> value && value != 0 && std::isfinite(value))
+                return value;
+            return std::nullopt;
+        }
+    }
     if (res.ec != std::errc() || res.ptr != end || !std::isfinite(value))
         return std::nullopt;
     return value;

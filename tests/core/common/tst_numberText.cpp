@@ -98,6 +98,11 @@ private slots:
         QTest::newRow("unit") << "7,85 г/см3" << QChar(',') << false << 0.0;
         QTest::newRow("entry text edited")
             << "Сталь конструкционная - 7," << QChar(',') << false << 0.0;
+        QTest::newRow("below the smallest normal long double")
+            << "1,68105157155605E-4932" << QChar(',') << true << 0.0;
+        QTest::newRow("negative smallest subnormal")
+            << "-3,64519953188247E-4951" << QChar(',') << true << 0.0;
+        QTest::newRow("below the smallest subnormal") << "1E-4960" << QChar(',') << false << 0.0;
         QTest::newRow("10000 nines overflow")
             << QString(10000, QChar('9')) << QChar(',') << false << 0.0;
     }
