@@ -2,7 +2,8 @@
 # Installs what is missing on a Debian machine, builds Tolvex, then runs it
 # ("run", the default) or checks the sources, builds with warnings as errors and runs
 # the whole test suite, then builds it once more with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs the suite under them ("test").
+# UndefinedBehaviorSanitizer and runs the suite under them, and last runs every fuzz
+# target over its corpus and a fixed number of fresh inputs ("test").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,7 +17,11 @@ run | test) ;;
 esac
 
 packages=(qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-          libjpeg-dev libgl-dev fonts-liberation2 cmake g++ make poppler-utils clang-format)
+          libjpeg-dev libgl-dev fonts-liberation2 cmake g++ make poppler-utils)
+# The test command also checks formatting and runs the fuzz targets (clang's libFuzzer).
+if [ "$mode" = test ]; then
+    packages+=(clang-format clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -56,5 +61,7 @@ test)
     cmake --build "$sanitized" -j"$(nproc)"
     ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --test-dir "$sanitized" --output-on-failure -j"$(nproc)"
+
+    BUILD_DIR="$build-fuzz" ./tools/fuzz.sh --regression
     ;;
 esac
