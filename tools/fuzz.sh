@@ -14,6 +14,11 @@ set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build-fuzz}
+# The targets run from a scratch folder: a relative build folder is the caller's.
+case "$build" in
+/*) ;;
+*) build="$PWD/$build" ;;
+esac
 runs=${FUZZ_RUNS:-20000}
 jobs=${FUZZ_JOBS:-2}
 # The profile targets write a file per input: tmpfs keeps that fast. A short
