@@ -5,10 +5,11 @@
 namespace tolvex
 {
 
-ToolWindow::ToolWindow(const QString& objectName, const QString& caption, QWidget* parent)
+ToolWindow::ToolWindow(const QString& objectName, const QString& caption, QWidget* parent,
+                       bool minimiseButton)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          (minimiseButton ? Qt::WindowMinimizeButtonHint : Qt::Widget))
 {
     setObjectName(objectName);
     setWindowTitle(caption);

@@ -12,7 +12,9 @@ class ToolWindow : public QWidget
 {
     Q_OBJECT
 public:
-    ToolWindow(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
+    // A window shown modally leaves out the minimise button.
+    ToolWindow(const QString& objectName, const QString& caption, QWidget* parent = nullptr,
+               bool minimiseButton = true);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -31,23 +31,6 @@ QGridLayout* rowsLayout(QGroupBox* group)
     return grid;
 }
 
-class FirstShowCentring : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show) {
-            auto* w = static_cast<QWidget*>(watched);
-            if (QScreen* s = w->screen())
-                w->move(s->availableGeometry().center() - w->rect().center());
-            w->removeEventFilter(this);
-            deleteLater();
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 ConverterColumns::ConverterColumns(const QStringList& units, const QString& ratioCaption,
@@ -197,11 +180,6 @@ void ConverterColumns::resetFields(int chosenUnit)
         f->setReadOnly(i != chosenUnit);
         f->setText(QStringLiteral("0"));
     }
-}
-
-void centreOnFirstShow(QWidget* window)
-{
-    window->installEventFilter(new FirstShowCentring(window));
 }
 
 } // namespace tolvex

@@ -62,7 +62,4 @@ private:
     QList<QPushButton*> m_buttons;
 };
 
-// Centres a window on its screen the first time it is shown.
-void centreOnFirstShow(QWidget* window);
-
 } // namespace tolvex

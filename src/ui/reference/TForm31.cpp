@@ -62,14 +62,10 @@ QLabel* heading(const plastics::Heading& h, int index, QWidget* parent)
 } // namespace
 
 TForm31::TForm31(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : ToolWindow(QStringLiteral("Form31"), QStringLiteral("Пластические массы (пластмассы)"),
+                 parent, false),
       m_pages(new QTabWidget(this))
 {
-    setObjectName(QStringLiteral("Form31"));
-    setWindowTitle(QStringLiteral("Пластические массы (пластмассы)"));
-    setFont(QFont(QStringLiteral("Arial"), 8));
-    setAttribute(Qt::WA_QuitOnClose, false);
     m_pages->setObjectName(QStringLiteral("RzPageControl1"));
 
     // Page "Общие понятия".
@@ -147,7 +143,6 @@ TForm31::TForm31(QWidget* parent)
     m_splitter->installEventFilter(this);
     connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_barMoved = true; });
     connect(m_list, &QListWidget::currentRowChanged, this, &TForm31::RzListBox1Click);
-    centreOnFirstShow(this);
 }
 
 bool TForm31::eventFilter(QObject* watched, QEvent* event)
@@ -157,7 +152,7 @@ bool TForm31::eventFilter(QObject* watched, QEvent* event)
         const int rest = m_splitter->width() - m_splitter->handleWidth() - 354;
         m_splitter->setSizes({354, qMax(rest, 100)});
     }
-    return QWidget::eventFilter(watched, event);
+    return ToolWindow::eventFilter(watched, event);
 }
 
 void TForm31::RzListBox1Click(int row)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/ToolWindow.h"
+
 #include <QList>
 #include <QWidget>
 
@@ -14,7 +16,7 @@ namespace tolvex
 
 // "Пластические массы (пластмассы)": the page "Общие понятия" and the page of the 48
 // list items with their ten property cells, processing methods and uses.
-class TForm31 : public QWidget
+class TForm31 : public ToolWindow
 {
     Q_OBJECT
 public:

@@ -52,7 +52,6 @@ UnitConverterWindow::UnitConverterWindow(units::Quantity quantity, const QString
             &UnitConverterWindow::RzRadioGroup1Click);
     connect(m_columns, &ConverterColumns::convertClicked, this,
             &UnitConverterWindow::RzBitBtnClick);
-    centreOnFirstShow(this);
 }
 
 // Short lists show whole; the length list scrolls in its 538 × 531 window.
