@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
+#include <vector>
 
 namespace tolvex
 {
@@ -46,37 +48,54 @@ bool splitEntry(const QString& line, QString* key, QString* value)
     return true;
 }
 
-QStringList splitLines(const QString& text)
+bool isBlank(const QString& line)
 {
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QChar('\r'), QChar('\n'));
-    QStringList lines = t.split(QChar('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return line.trimmed().isEmpty();
 }
 
-QByteArray readAll(const QString& path, bool* exists)
+// Whether the bytes are UTF-8, decoded a piece at a time (no copy of a large file).
+// Pieces end before a byte that starts a character, so none cuts one in two.
+bool isUtf8(const char* data, qsizetype size)
 {
-    QFile file(path);
-    *exists = file.exists();
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    constexpr qsizetype Piece = 64 * 1024;
+    std::vector<QChar> buffer(std::size_t(Piece + 4));
+    for (qsizetype at = 0; at < size;) {
+        qsizetype end = std::min(at + Piece, size);
+        for (int back = 0; back < 3 && end < size && (uchar(data[end]) & 0xC0) == 0x80; ++back)
+            --end;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        utf8.appendToBuffer(buffer.data(), QByteArrayView(data + at, end - at));
+        if (utf8.hasError())
+            return false;
+        at = end;
+    }
+    return true;
 }
 
 } // namespace
 
-QString decodeWindows1251(const QByteArray& bytes)
+namespace
 {
-    static const char16_t high[128] = {
+
+// Bytes 0x80 to 0xBF of Windows-1251 (0x98 has no character).
+const QString& windows1251High()
+{
+    static const char16_t high[64] = {
         0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409,
         0x2039, 0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
         0x2013, 0x2014, 0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0,
         0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB,
         0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6,
         0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457};
+    static const QString table = QString::fromUtf16(high, 64);
+    return table;
+}
+
+} // namespace
+
+QString decodeWindows1251(const QByteArray& bytes)
+{
+    const QString& high = windows1251High();
     QString out;
     out.reserve(bytes.size());
     for (const char ch : bytes) {
@@ -84,11 +103,31 @@ QString decodeWindows1251(const QByteArray& bytes)
         if (b < 0x80)
             out += QChar(b);
         else if (b < 0xC0)
-            out += QChar(high[b - 0x80]);
+            out += high[b - 0x80];
         else
             out += QChar(char16_t(0x0410 + (b - 0xC0)));
     }
     return out;
+}
+
+bool encodeWindows1251(const QString& text, QByteArray* out)
+{
+    out->clear();
+    out->reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            *out += char(u);
+        } else if (u >= 0x0410 && u <= 0x044F) {
+            *out += char(0xC0 + (u - 0x0410));
+        } else {
+            const qsizetype at = windows1251High().indexOf(QChar(u));
+            if (at < 0 || u == 0xFFFD)
+                return false;
+            *out += char(0x80 + at);
+        }
+    }
+    return true;
 }
 
 QString PrivateProfile::decode(const QByteArray& bytes)
@@ -105,39 +144,193 @@ QString PrivateProfile::decode(const QByteArray& bytes)
 
 PrivateProfile::PrivateProfile(const QString& path)
 {
-    const QString text = decode(readAll(path, &m_exists));
-    QHash<QString, QString>* current = nullptr;
-    for (const QString& line : splitLines(text)) {
-        const QString section = sectionName(line);
+    const QFileInfo info(path);
+    m_exists = info.exists();
+    if (!m_exists)
+        return;
+    m_tooLarge = info.size() > MaximumSize;
+    QFile file(path);
+    // Only a plain file is read: a folder, a device or a pipe of that name is not.
+    if (m_tooLarge || !info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        m_unreadable = true;
+        return;
+    }
+    m_bytes = file.read(MaximumSize + 1);
+    if (m_bytes.size() > MaximumSize) {
+        m_bytes.clear();
+        m_tooLarge = m_unreadable = true;
+        return;
+    }
+    parse();
+}
+
+PrivateProfile PrivateProfile::fromBytes(const QByteArray& bytes)
+{
+    PrivateProfile p;
+    p.m_exists = true;
+    p.m_bytes = bytes;
+    p.parse();
+    return p;
+}
+
+QString PrivateProfile::text(qsizetype from, qsizetype to) const
+{
+    const QByteArray piece = QByteArray::fromRawData(m_bytes.constData() + from, to - from);
+    return m_utf8 ? QString::fromUtf8(piece) : decodeWindows1251(piece);
+}
+
+void PrivateProfile::parse()
+{
+    m_bom = m_bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    m_utf8 = isUtf8(m_bytes.constData() + m_bom, m_bytes.size() - m_bom);
+    m_lines.clear();
+    m_sections.clear();
+    m_sectionIndex.clear();
+    m_eol.clear();
+
+    const char* data = m_bytes.constData();
+    const qsizetype size = m_bytes.size();
+    Section* current = nullptr;
+    for (qsizetype at = m_bom; at < size;) {
+        Line line;
+        line.start = at;
+        while (at < size && data[at] != '\r' && data[at] != '\n')
+            ++at;
+        line.end = at;
+        if (at < size) {
+            const qsizetype eol =
+                (data[at] == '\r' && at + 1 < size && data[at + 1] == '\n') ? 2 : 1;
+            if (m_eol.isEmpty())
+                m_eol = QByteArray(data + at, eol);
+            at += eol;
+        }
+        line.next = at;
+        const qsizetype index = qsizetype(m_lines.size());
+        m_lines.push_back(line);
+
+        const QString content = text(line.start, line.end);
+        const QString section = sectionName(content);
         if (!section.isNull()) {
-            const QString key = fold(section);
+            const QString name = fold(section);
             // The first section of a name wins; entries of a repeated one are ignored.
-            current = m_sections.contains(key) ? nullptr : &m_sections[key];
+            if (m_sectionIndex.contains(name)) {
+                current = nullptr;
+            } else {
+                m_sectionIndex.insert(name, qsizetype(m_sections.size()));
+                m_sections.push_back(Section{index, {}});
+                current = &m_sections.back();
+            }
             continue;
         }
+        if (!current)
+            continue;
         QString key, value;
-        if (current && splitEntry(line, &key, &value)) {
+        if (splitEntry(content, &key, &value)) {
             const QString k = fold(key);
-            if (!current->contains(k))
-                current->insert(k, value);
+            if (!current->keys.contains(k))
+                current->keys.insert(k, index);
         }
+        if (!isBlank(content))
+            current->lastContent = index;
     }
+    if (m_eol.isEmpty())
+        m_eol = QByteArrayLiteral("\r\n");
+}
+
+const PrivateProfile::Section* PrivateProfile::findSection(const QString& section) const
+{
+    const auto s = m_sectionIndex.constFind(fold(section));
+    return s == m_sectionIndex.constEnd() ? nullptr : &m_sections[std::size_t(*s)];
 }
 
 QString PrivateProfile::value(const QString& section, const QString& key,
                               const QString& fallback) const
 {
-    const auto s = m_sections.constFind(fold(section));
-    if (s == m_sections.constEnd())
+    const Section* s = findSection(section);
+    if (!s)
         return fallback;
-    const auto v = s->constFind(fold(key));
-    return v == s->constEnd() ? fallback : *v;
+    const auto line = s->keys.constFind(fold(key));
+    if (line == s->keys.constEnd())
+        return fallback;
+    const Line& l = m_lines[std::size_t(*line)];
+    QString k, v;
+    splitEntry(text(l.start, l.end), &k, &v);
+    return v;
 }
 
 bool PrivateProfile::contains(const QString& section, const QString& key) const
 {
-    const auto s = m_sections.constFind(fold(section));
-    return s != m_sections.constEnd() && s->contains(fold(key));
+    const Section* s = findSection(section);
+    return s && s->keys.contains(fold(key));
+}
+
+QByteArray PrivateProfile::encode(const QString& text)
+{
+    QByteArray out;
+    if (m_utf8)
+        return text.toUtf8();
+    if (encodeWindows1251(text, &out))
+        return out;
+    // A character Windows-1251 lacks: the whole file goes over to UTF-8, every text
+    // in it unchanged.
+    m_bytes = m_bytes.left(m_bom) + decodeWindows1251(m_bytes.mid(m_bom)).toUtf8();
+    parse();
+    return text.toUtf8();
+}
+
+void PrivateProfile::setValue(const QString& section, const QString& key, const QString& value)
+{
+    const QByteArray entry = encode(key + QChar('=') + value);
+    const QByteArray header = encode(QChar('[') + section + QChar(']'));
+    m_exists = true;
+    if (const Section* s = findSection(section)) {
+        const auto found = s->keys.constFind(fold(key));
+        if (found != s->keys.constEnd()) {
+            const Line& l = m_lines[std::size_t(*found)];
+            m_bytes.replace(l.start, l.end - l.start, entry);
+        } else {
+            // After the section's last line that is not blank.
+            const Line& l = m_lines[std::size_t(s->lastContent)];
+            if (l.next == l.end) // the file's last line, without a line end
+                m_bytes.insert(l.end, m_eol + entry + m_eol);
+            else
+                m_bytes.insert(l.next, entry + m_eol);
+        }
+    } else {
+        QByteArray tail;
+        if (!m_lines.empty()) {
+            const Line& last = m_lines.back();
+            if (last.next == last.end)
+                tail += m_eol;
+            if (!isBlank(text(last.start, last.end)))
+                tail += m_eol; // a blank line before the new section
+        }
+        m_bytes += tail + header + m_eol + entry + m_eol;
+    }
+    parse();
+}
+
+bool PrivateProfile::save(const QString& path, QString* error) const
+{
+    auto fail = [error](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (m_tooLarge)
+        return fail(QStringLiteral("file too large"));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    if (file.write(m_bytes) != m_bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return fail(why);
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
 }
 
 QString PrivateProfile::readString(const QString& path, const QString& section, const QString& key,
@@ -149,54 +342,12 @@ QString PrivateProfile::readString(const QString& path, const QString& section, 
 bool PrivateProfile::writeString(const QString& path, const QString& section, const QString& key,
                                  const QString& value)
 {
-    bool exists = false;
-    const QByteArray bytes = readAll(path, &exists);
-    QStringList lines = splitLines(decode(bytes));
-    const QString wantSection = fold(section);
-    const QString wantKey = fold(key);
-    const QString entry = key + QChar('=') + value;
-
-    qsizetype sectionLine = -1;  // the first section of that name
-    qsizetype endOfSection = -1; // the line after its last entry
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString name = sectionName(lines[i]);
-        if (!name.isNull()) {
-            if (sectionLine >= 0)
-                break;
-            if (fold(name) == wantSection) {
-                sectionLine = i;
-                endOfSection = i + 1;
-            }
-            continue;
-        }
-        if (sectionLine < 0)
-            continue;
-        QString k, v;
-        if (splitEntry(lines[i], &k, &v)) {
-            if (fold(k) == wantKey) {
-                lines[i] = entry;
-                endOfSection = -2;
-                break;
-            }
-        }
-        if (!lines[i].trimmed().isEmpty())
-            endOfSection = i + 1;
-    }
-    if (sectionLine < 0) {
-        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
-            lines << QString();
-        lines << QChar('[') + section + QChar(']') << entry;
-    } else if (endOfSection >= 0) {
-        lines.insert(endOfSection, entry);
-    }
-
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    PrivateProfile file(path);
+    // A file that could not be read is not overwritten: what it holds would be lost.
+    if (file.unreadable())
         return false;
-    file.write(lines.join(QStringLiteral("\r\n")).toUtf8());
-    file.write("\r\n");
-    return file.commit();
+    file.setValue(section, key, value);
+    return file.save(path);
 }
 
 } // namespace tolvex

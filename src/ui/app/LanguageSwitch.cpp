@@ -10,6 +10,7 @@
 #include "core/app/ProgramFolder.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/RadioGroup.h"
+#include "ui/common/SettingsNotice.h"
 #include "ui/materials/MaterialBar.h"
 
 #include <QAbstractButton>
@@ -208,7 +209,8 @@ void LanguageSwitch::chooseRussian()
     } else {
         setMarks(before); // a missing file changes nothing on screen
     }
-    Configuration::forProgram().writeLanguage(true);
+    if (!Configuration::program().writeLanguage(true))
+        noticeUnsavedSettings(&m_main);
 }
 
 void LanguageSwitch::chooseEnglish()
@@ -221,7 +223,8 @@ void LanguageSwitch::chooseEnglish()
         setMarks(before);
         showInformation(&m_main, QStringLiteral("Отсутствует модуль английского языка"));
     }
-    Configuration::forProgram().writeLanguage(false);
+    if (!Configuration::program().writeLanguage(false))
+        noticeUnsavedSettings(&m_main);
 }
 
 void LanguageSwitch::apply()
@@ -256,7 +259,7 @@ void LanguageSwitch::applyAtStart(bool languageChosen)
         return;
     apply();
     // The saved material is looked up again in the lists of the applied language.
-    const Configuration::Startup saved = Configuration::forProgram().readStartup();
+    const Configuration::Startup saved = Configuration::program().readStartup();
     if (saved.fileExisted &&
         !language::locateLanguageFile(m_state.file(), languageFolders()).isEmpty())
         m_main.materialBar()->restore(saved.material);

@@ -329,7 +329,7 @@ void TfrmGeneral::buildTrayIcon()
 
 void TfrmGeneral::creationStep()
 {
-    const Configuration config = Configuration::forProgram();
+    Configuration& config = Configuration::program();
     const Configuration::Startup saved = config.readStartup();
     // Only a language the user chose (a key in tolvex.ini) is applied at start.
     m_languageChosen = saved.fileExisted && saved.languageSaved;
@@ -438,8 +438,7 @@ void TfrmGeneral::refillMaterialLists(const QStringList& materials, const QStrin
 
 void TfrmGeneral::closeEvent(QCloseEvent* event)
 {
-    const Configuration config = Configuration::forProgram();
-    m_email = config.emailAtExit();
+    m_email = Configuration::program().emailAtExit();
     if (m_email == QStringLiteral("0") && m_onlineTest && m_onlineTest()) {
         if (askOkCancel(this, QStringLiteral("Вы не подписались на новости программы. Вы хотите "
                                              "подписаться сейчас?")))

@@ -1,5 +1,6 @@
 #include "ui/app/startup.h"
 
+#include "core/app/Configuration.h"
 #include "ui/app/ProgramWindows.h"
 #include "ui/app/TfrmGeneral.h"
 #include "ui/common/FirstPaint.h"
@@ -85,6 +86,8 @@ void startApplication(const QStringList& args)
             group = args[i + 1];
     }
 
+    // The settings file is read once, before any window asks for it.
+    Configuration::reloadProgram();
     program() = std::make_unique<ProgramWindows>();
     program()->createAll();
     TfrmGeneral* main = program()->mainWindow();

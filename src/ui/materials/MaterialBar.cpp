@@ -5,6 +5,7 @@
 #include "core/app/ProgramFolder.h"
 #include "core/materials/MaterialCatalogue.h"
 #include "ui/common/MessageBoxes.h"
+#include "ui/common/SettingsNotice.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -147,10 +148,10 @@ QString MaterialBar::reportName() const
     return m_selection.reportName(m_material->currentText(), m_alloy->currentText());
 }
 
-void MaterialBar::save() const
+void MaterialBar::save()
 {
-    if (m_save)
-        Configuration::forProgram().writeMaterial(m_material->currentText());
+    if (m_save && !Configuration::program().writeMaterial(m_material->currentText()))
+        noticeUnsavedSettings(m_material->window());
 }
 
 } // namespace tolvex

@@ -44,7 +44,7 @@ signals:
 
 private:
     int catalogueIndexAt(int row) const;
-    void save() const;
+    void save();
 
     QComboBox* m_material;
     QComboBox* m_alloy;

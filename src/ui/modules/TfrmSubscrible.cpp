@@ -3,6 +3,7 @@
 #include "core/app/Configuration.h"
 #include "core/modules/ProductAddresses.h"
 #include "ui/common/MessageBoxes.h"
+#include "ui/common/SettingsNotice.h"
 #include "ui/modules/ModuleWindows.h"
 
 #include <QFrame>
@@ -112,13 +113,15 @@ void TfrmSubscrible::pageArrived(QNetworkReply* reply)
 
 void TfrmSubscrible::RzBitBtn1Click()
 {
-    Configuration::forProgram().writeEmailAnswered();
+    if (!Configuration::program().writeEmailAnswered())
+        noticeUnsavedSettings(this);
     accept();
 }
 
 void TfrmSubscrible::RzBitBtn2Click()
 {
-    Configuration::forProgram().writeEmailAnswered();
+    if (!Configuration::program().writeEmailAnswered())
+        noticeUnsavedSettings(this);
     reject();
 }
 

@@ -139,6 +139,7 @@ private slots:
         QFETCH(QString, email);
         ProgramFolder folder;
         folder.write("tolvex.ini", "[Network]\r\nEmail=0\r\n");
+        Configuration::reloadProgram();
         setModulesOnlineTest([] { return false; });
         StubWindowDirectory windows;
         LanguageState language;
