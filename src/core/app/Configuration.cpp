@@ -106,6 +106,8 @@ bool Configuration::save(std::initializer_list<Entry> entries)
 {
     // The file as it is now: what changed since the start stays.
     PrivateProfile file(m_path);
+    if (m_file.unreadable())
+        m_file = PrivateProfile::fromBytes({}); // what this run chose, kept in memory
     for (const Entry& e : entries) {
         file.setValue(e.section, e.key, e.value);
         m_file.setValue(e.section, e.key, e.value); // this run sees its own choices

@@ -12,7 +12,7 @@ LanguagePlan readLanguageFile(const QString& path)
 {
     const PrivateProfile file(path);
     LanguagePlan plan;
-    plan.fileExists = file.exists();
+    plan.fileExists = file.exists() && !file.unreadable();
 
     const QString form = formSection();
     const std::vector<Target>& targets = formTargets();
@@ -57,7 +57,8 @@ QString locateLanguageFile(const QString& name, const QStringList& folders)
         if (folder.isEmpty())
             continue;
         const QString path = QDir(folder).filePath(name);
-        if (QFileInfo(path).isFile())
+        // A file larger than any language file is taken for none.
+        if (const QFileInfo info(path); info.isFile() && info.size() <= PrivateProfile::MaximumSize)
             return path;
     }
     return {};

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace tolvex;
 
@@ -110,14 +112,62 @@ private slots:
         QCOMPARE(read(file), QByteArray("[Network]\r\nEmail=0\r\n"));
     }
 
-    void writeKeepsWindows1251TextAsUtf8()
+    // A write changes its own line (or adds one, with its section header) and leaves
+    // every other byte: encoding, byte-order mark, line ends, comments, repeats.
+    void writeChangesOnlyItsLine_data()
     {
-        const QString file = path("cp.ini");
-        write(file, "[Preferens]\r\nSpisok_material=\xcc\xe5\xe4\xfc - 8,96\r\n");
-        QVERIFY(PrivateProfile::writeString(file, "Network", "Email", "1"));
-        QCOMPARE(PrivateProfile::readString(file, "Preferens", "Spisok_material"),
-                 QStringLiteral("Медь - 8,96"));
-        QCOMPARE(PrivateProfile::readString(file, "Network", "Email"), QStringLiteral("1"));
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("windows-1251 stays windows-1251")
+            << QByteArray("[Preferens]\r\nSpisok_material=\xcc\xe5\xe4\xfc - 8,96\r\n")
+            << "Preferens"
+            << "Spisok_material"
+            << "Олово - 7,3"
+            << QByteArray("[Preferens]\r\nSpisok_material=\xce\xeb\xee\xe2\xee - 7,3\r\n");
+        QTest::newRow("utf-8 with byte-order mark, LF")
+            << QByteArray("\xEF\xBB\xBF; мой файл\n[Language]\nrussian=1\n") << "Language"
+            << "english"
+            << "0" << QByteArray("\xEF\xBB\xBF; мой файл\n[Language]\nrussian=1\nenglish=0\n");
+        QTest::newRow("mixed line ends, no final one")
+            << QByteArray("[a]\rx=1\r\n[b]\ny=2") << "b"
+            << "z"
+            << "3" << QByteArray("[a]\rx=1\r\n[b]\ny=2\rz=3\r");
+        QTest::newRow("section twice, key twice")
+            << QByteArray("[Network]\r\nEmail=5\r\nemail=6\r\n[network]\r\nEmail=7\r\n")
+            << "Network"
+            << "Email"
+            << "1" << QByteArray("[Network]\r\nEmail=1\r\nemail=6\r\n[network]\r\nEmail=7\r\n");
+        QTest::newRow("foreign sections and comments")
+            << QByteArray("[Other]\r\n; keep=me\r\nx = \"q\"\r\n\r\n\r\n[Preferens]\r\n"
+                          "; note\r\n")
+            << "Other"
+            << "y"
+            << "2"
+            << QByteArray("[Other]\r\n; keep=me\r\nx = \"q\"\r\ny=2\r\n\r\n\r\n[Preferens]\r\n"
+                          "; note\r\n");
+        QTest::newRow("invalid utf-8 junk, new section")
+            << QByteArray("\xff\xfe\x00junk\x80", 8) << "Network"
+            << "Email"
+            << "0" << QByteArray("\xff\xfe\x00junk\x80\r\n\r\n[Network]\r\nEmail=0\r\n", 32);
+        QTest::newRow("a character windows-1251 lacks turns the file to utf-8")
+            << QByteArray("[s]\r\nk=\xcc\xe5\xe4\xfc\r\n") << "s"
+            << "m"
+            << "€ ≈ 1" << QByteArray("[s]\r\nk=Медь\r\nm=€ ≈ 1\r\n");
+    }
+    void writeChangesOnlyItsLine()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        const QString file = path("edit.ini");
+        write(file, before);
+        QVERIFY(PrivateProfile::writeString(file, section, key, value));
+        QTEST(read(file), "after");
+        QCOMPARE(PrivateProfile::readString(file, section, key), value);
     }
 
     void largeFile()
@@ -164,6 +214,77 @@ private slots:
         QTEST(s.russian, "russian");
         QTEST(s.english, "english");
         QCOMPARE(s.languageSaved, QTest::currentDataTag() != QByteArray("after the first run"));
+    }
+
+    // Settings files that are not what they should be. The file beside the program is
+    // never damaged: a save goes to the user's folder, or fails whole and the user is
+    // told once.
+    void configurationFaults_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("userFolder"); // the settings moved to the user's folder
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("a folder named tolvex.ini") << "folder" << true << true;
+        QTest::newRow("read-only file") << "read-only file" << true << true;
+        QTest::newRow("read-only program folder") << "read-only folder" << true << true;
+        QTest::newRow("larger than any settings file") << "too large" << false << false;
+        QTest::newRow("save fails half-way") << "half-way" << false << false;
+        QTest::newRow("nowhere to write") << "nowhere" << true << false;
+    }
+    void configurationFaults()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, userFolder);
+        QFETCH(bool, saved);
+        QTemporaryDir program, config;
+        const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME",
+                fault == "nowhere" ? QByteArray("/proc/tolvex") : config.path().toLocal8Bit());
+        const QString folder = fault == "nowhere" ? QStringLiteral("/proc") : program.path();
+        const QString ini = QDir(folder).filePath("tolvex.ini");
+        QByteArray original = "; mine\r\n[Preferens]\r\nSpisok_material=Медь - 8,96\r\n";
+        if (fault == "too large")
+            original += QByteArray(PrivateProfile::MaximumSize, ';');
+        if (fault == "half-way")
+            original += QByteArray(64 * 1024, ';');
+        if (fault == "folder")
+            QVERIFY(QDir(folder).mkdir("tolvex.ini"));
+        else if (fault != "nowhere")
+            write(ini, original);
+        if (fault == "read-only file")
+            QVERIFY(QFile::setPermissions(ini, QFile::ReadOwner | QFile::ReadGroup));
+        if (fault == "read-only folder")
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+
+        Configuration c(folder);
+        QCOMPARE(c.path() != ini, userFolder);
+        // A save that runs out of room half-way (here: past the largest file allowed).
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit before = limit;
+        if (fault == "half-way") {
+            std::signal(SIGXFSZ, SIG_IGN);
+            limit.rlim_cur = 16 * 1024;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        const bool first = c.writeMaterial(QStringLiteral("Олово - 7,3"));
+        const bool second = c.writeLanguage(false);
+        setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(first, saved);
+        QCOMPARE(second, saved);
+        // This run goes on with what the user chose, saved or not.
+        QCOMPARE(c.readStartup().material, QStringLiteral("Олово - 7,3"));
+        QCOMPARE(c.readStartup().english, true);
+        // Told once, in the language chosen last.
+        const QString notice = c.takeFailureNotice();
+        QCOMPARE(notice.startsWith("The settings could not be saved to "), !saved);
+        QVERIFY(c.takeFailureNotice().isEmpty());
+        if (saved)
+            QCOMPARE(Configuration(folder).readStartup().material, QStringLiteral("Олово - 7,3"));
+        if (fault != "folder" && fault != "nowhere")
+            QCOMPARE(read(ini), original);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_CONFIG_HOME", previousConfig);
     }
 
     void unwritableFolderFailsQuietly()

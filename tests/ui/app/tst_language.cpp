@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -228,6 +229,17 @@ void LanguageTest::badFiles_data()
         << "A" << QString();
     QTest::newRow("very long value") << "[Form]\nLNG_180=" + QByteArray(200000, 'z') + "\n"
                                      << QString(200000, QChar('z')) << QString();
+    QTest::newRow("byte-order mark, mixed line ends")
+        << QByteArray("\xEF\xBB\xBF[Form]\rLNG_180=Кран\r\n[Spisok_material]\nLNG_277=Сталь")
+        << "Кран"
+        << "Сталь";
+    QTest::newRow("invalid utf-8")
+        << QByteArray("[Form]\nLNG_180=\xc3\x28\n") << "\u0413(" << QString();
+    // No language file: the texts stay and the user is told the module is missing.
+    QTest::newRow("a folder named english.lng")
+        << QByteArray("<folder>") << "<missing>" << QString();
+    big.append(45 * 1024 * 1024, ';');
+    QTest::newRow("50 MB") << big << "<missing>" << QString();
 }
 
 void LanguageTest::badFiles()
@@ -236,10 +248,22 @@ void LanguageTest::badFiles()
     QFETCH(QString, title);
     QFETCH(QString, steel);
     ProgramFolder folder;
-    folder.write(QStringLiteral("english.lng"), bytes);
+    if (bytes == "<folder>")
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("english.lng")));
+    else
+        folder.write(QStringLiteral("english.lng"), bytes);
     RunningProgram p;
     TfrmGeneral* main = mainWindow(p);
+    const QString before = main->windowTitle();
+    ModalWatcher watcher;
     main->chooseEnglish();
+    if (title == QStringLiteral("<missing>")) {
+        QCOMPARE(watcher.texts(),
+                 QStringList{QStringLiteral("Отсутствует модуль английского языка")});
+        QCOMPARE(main->windowTitle(), before);
+        QVERIFY(!main->englishItem()->isChecked());
+        return;
+    }
     QCOMPARE(main->windowTitle(), title);
     auto* box = p.find<QComboBox>("frmGeneral", "RzComboBox1");
     QCOMPARE(box->count(), 52);
