@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "ui/common/ToolWindow.h"
+
 #include "ui/app/startup.h"
 
 #include <QAbstractButton>
@@ -80,8 +82,12 @@ void RunningProgram::stop()
 QWidget* RunningProgram::window(const QString& objectName) const
 {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == objectName)
+        if (w->objectName() == objectName) {
+            // A test looks into the window: controls waiting for its first show are made.
+            if (auto* later = qobject_cast<ToolWindow*>(w))
+                later->ensureBuilt();
             return w;
+        }
     return nullptr;
 }
 

@@ -11,6 +11,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/RadioGroup.h"
 #include "ui/common/SettingsNotice.h"
+#include "ui/common/ToolWindow.h"
 #include "ui/materials/MaterialBar.h"
 
 #include <QAbstractButton>
@@ -19,9 +20,12 @@
 #include <QHash>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QRadioButton>
+#include <QSet>
 #include <QSystemTrayIcon>
 #include <QTabWidget>
+#include <memory>
 
 namespace tolvex
 {
@@ -109,28 +113,21 @@ void setItems(QObject* o, const QStringList& items)
     }
 }
 
-// Puts every "Form" text of the plan into its target, window by window. Targets of
-// windows or controls that do not exist are passed over.
-void applyForm(const WindowDirectory& directory, const language::LanguagePlan& plan)
+// Puts the plan's "Form" texts of one window into their targets. Targets of
+// controls that do not exist are passed over.
+void applyToWindow(QWidget* window, const QString& windowName, const language::LanguagePlan& plan)
 {
     const std::vector<Target>& targets = language::formTargets();
-    QString windowName;
-    QWidget* window = nullptr;
-    QHash<QString, QObject*> names;
+    const QHash<QString, QObject*> names = namedObjects(window);
     // Items of each radio group, gathered so that a group is refilled once.
     QHash<QObject*, QStringList> items;
     QList<QObject*> groups;
 
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const Target& t = targets[i];
-        const QString& text = plan.form[qsizetype(i)];
-        if (t.window != windowName) {
-            windowName = t.window;
-            window = windowNamed(directory, windowName);
-            names = window ? namedObjects(window) : QHash<QString, QObject*>();
-        }
-        if (!window)
+        if (t.window != windowName)
             continue;
+        const QString& text = plan.form[qsizetype(i)];
         if (t.kind == TextKind::Title) {
             window->setWindowTitle(text);
             continue;
@@ -160,6 +157,31 @@ void applyForm(const WindowDirectory& directory, const language::LanguagePlan& p
     }
     for (QObject* group : groups)
         setItems(group, items.value(group));
+}
+
+// Puts every "Form" text of the plan into its target, window by window. A window
+// whose controls are not built yet takes its texts when they are.
+void applyForm(const WindowDirectory& directory,
+               const std::shared_ptr<const language::LanguagePlan>& plan)
+{
+    QSet<QString> done;
+    for (const Target& t : language::formTargets()) {
+        if (done.contains(t.window))
+            continue;
+        done.insert(t.window);
+        QWidget* window = windowNamed(directory, t.window);
+        if (!window)
+            continue;
+        if (auto* later = qobject_cast<ToolWindow*>(window); later && !later->isBuilt()) {
+            const QPointer<ToolWindow> guard(later);
+            later->whenBuilt([guard, name = t.window, plan] {
+                if (guard)
+                    applyToWindow(guard, name, *plan);
+            });
+            continue;
+        }
+        applyToWindow(window, t.window, *plan);
+    }
 }
 
 } // namespace
@@ -238,16 +260,16 @@ void LanguageSwitch::apply()
     const QString path = language::locateLanguageFile(file, languageFolders());
     if (path.isEmpty())
         return;
-    const language::LanguagePlan plan = language::readLanguageFile(path);
-
+    const auto plan =
+        std::make_shared<const language::LanguagePlan>(language::readLanguageFile(path));
     applyForm(m_windows, plan);
     // The hook-thread window's caption has no key of its own.
     if (QWidget* hook = m_windows.window(WindowId::Form5))
         hook->setWindowTitle(language::hookCaption(file == language::englishFileName()));
     m_main.updateTrayHint();
 
-    m_main.refillMaterialLists(plan.materials, plan.alloys);
-    for (const auto& [number, text] : plan.messages)
+    m_main.refillMaterialLists(plan->materials, plan->alloys);
+    for (const auto& [number, text] : plan->messages)
         m_state.setMessage(number, text);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/calculators/CalculatorPanel.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/Online.h"
+#include "ui/common/StandardIcons.h"
 #include "ui/common/WindowContext.h"
 #include "ui/materials/MaterialBar.h"
 #include "ui/modules/ModuleWindows.h"
@@ -140,13 +141,13 @@ void TfrmGeneral::buildToolbar()
     };
     auto* exit = new QToolButton(bar);
     exit->setObjectName(QStringLiteral("RzBitBtn13"));
-    exit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    exit->setIcon(standardIcon(QStyle::SP_DialogCloseButton));
     exit->setToolTip(QStringLiteral("Выход"));
     exit->setFixedSize(33, 22);
     row->addWidget(exit);
     auto* clear = new QToolButton(bar);
     clear->setObjectName(QStringLiteral("RzBitBtn37"));
-    clear->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+    clear->setIcon(standardIcon(QStyle::SP_DialogResetButton));
     clear->setToolTip(QStringLiteral("Очистить поля от данных в активном окне"));
     clear->setFixedSize(33, 22);
     row->addWidget(clear);

@@ -4,6 +4,7 @@
 #include "ui/app/ProgramWindows.h"
 #include "ui/app/TfrmGeneral.h"
 #include "ui/common/FirstPaint.h"
+#include "ui/common/ToolWindow.h"
 #include "ui/modules/ModuleWindows.h"
 #include "ui/report/ResultSheet.h"
 
@@ -53,7 +54,11 @@ void saveScreenshot(const QString& windowName, const QString& file)
 
 QWidget* findWindow(const QString& objectName)
 {
-    return program() ? windowNamed(*program(), objectName) : nullptr;
+    QWidget* w = program() ? windowNamed(*program(), objectName) : nullptr;
+    // Whoever asks by name looks into the window: its controls are made now.
+    if (auto* later = qobject_cast<ToolWindow*>(w))
+        later->ensureBuilt();
+    return w;
 }
 
 void startApplication(const QStringList& args)

@@ -4,6 +4,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/NumericEdit.h"
 #include "ui/common/ReportBox.h"
+#include "ui/common/StandardIcons.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -156,7 +157,7 @@ void CalculatorPanel::addBottom(const panel::Bottom& b)
     m_preview->setObjectName(b.preview);
     m_preview->setToolTip(QStringLiteral("Предварительный просмотр результатов"));
     if (b.previewCaption.isEmpty()) {
-        m_preview->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+        m_preview->setIcon(standardIcon(QStyle::SP_FileDialogContentsView));
         m_preview->setFixedWidth(28);
     } else {
         // A captioned preview leaves less room in the row: the buttons keep only the

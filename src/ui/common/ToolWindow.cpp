@@ -17,6 +17,40 @@ ToolWindow::ToolWindow(const QString& objectName, const QString& caption, QWidge
     setAttribute(Qt::WA_QuitOnClose, false);
 }
 
+void ToolWindow::buildWhenShown(std::function<void()> build)
+{
+    m_build = std::move(build);
+}
+
+void ToolWindow::ensureBuilt()
+{
+    if (!m_build)
+        return;
+    const std::function<void()> build = std::move(m_build);
+    m_build = nullptr;
+    build();
+    const std::vector<std::function<void()>> steps = std::move(m_afterBuild);
+    m_afterBuild.clear();
+    for (const std::function<void()>& step : steps)
+        step();
+}
+
+void ToolWindow::whenBuilt(std::function<void()> step)
+{
+    if (isBuilt())
+        step();
+    else
+        m_afterBuild.push_back(std::move(step));
+}
+
+void ToolWindow::setVisible(bool visible)
+{
+    // Built before it shows, so the controls show with it as if made at the start.
+    if (visible)
+        ensureBuilt();
+    QWidget::setVisible(visible);
+}
+
 void ToolWindow::showEvent(QShowEvent* event)
 {
     if (!m_centred) {

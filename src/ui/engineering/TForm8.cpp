@@ -38,7 +38,12 @@ TForm8::TForm8(const WindowContext& context, QWidget* parent)
     : ToolWindow(QStringLiteral("Form8"), QStringLiteral("Канаты"), parent), m_context(context)
 {
     setFixedSize(661, 362);
+    // Thirteen tabs of tables: made when the window is first shown, not at start.
+    buildWhenShown([this] { build(); });
+}
 
+void TForm8::build()
+{
     auto* root = new QTabWidget(this);
     root->setObjectName(QStringLiteral("ropeTabs"));
     auto* layout = new QVBoxLayout(this);

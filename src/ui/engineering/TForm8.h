@@ -24,6 +24,7 @@ public:
     void clearAll();
 
 private:
+    void build();
     void calculate(RopeTab* tab);
 
     WindowContext m_context;

@@ -8,8 +8,7 @@ namespace tolvex
 
 SketchView::SketchView(const QString& objectName, const QString& resourcePath, QSize size,
                        QWidget* parent)
-    : QWidget(parent), m_path(resourcePath), m_size(size),
-      m_renderer(new QSvgRenderer(resourcePath, this))
+    : QWidget(parent), m_path(resourcePath), m_size(size)
 {
     setObjectName(objectName);
     setMinimumSize(size * 3 / 4);
@@ -18,14 +17,21 @@ SketchView::SketchView(const QString& objectName, const QString& resourcePath, Q
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
+QSvgRenderer* SketchView::renderer() const
+{
+    if (!m_renderer)
+        m_renderer = new QSvgRenderer(m_path, const_cast<SketchView*>(this));
+    return m_renderer;
+}
+
 bool SketchView::isValid() const
 {
-    return m_renderer->isValid();
+    return renderer()->isValid();
 }
 
 void SketchView::paintEvent(QPaintEvent*)
 {
-    if (!m_renderer->isValid())
+    if (!isValid())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

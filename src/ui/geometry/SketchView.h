@@ -9,7 +9,7 @@ namespace tolvex
 
 // A sketch: an SVG drawing from the resources, scaled to the widget with its
 // proportions kept and centred. It prefers `size` and may shrink to three quarters
-// of it where its page is narrow.
+// of it where its page is narrow. The drawing is read when it is first needed.
 class SketchView : public QWidget
 {
     Q_OBJECT
@@ -26,7 +26,8 @@ protected:
 private:
     QString m_path;
     QSize m_size;
-    QSvgRenderer* m_renderer;
+    QSvgRenderer* renderer() const;
+    mutable QSvgRenderer* m_renderer = nullptr;
 };
 
 } // namespace tolvex

@@ -6,8 +6,7 @@
 namespace tolvex
 {
 
-SvgPicture::SvgPicture(const QString& objectName, QWidget* parent)
-    : QWidget(parent), m_renderer(new QSvgRenderer(this))
+SvgPicture::SvgPicture(const QString& objectName, QWidget* parent) : QWidget(parent)
 {
     setObjectName(objectName);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -16,39 +15,45 @@ SvgPicture::SvgPicture(const QString& objectName, QWidget* parent)
 void SvgPicture::setDrawing(Drawing drawing)
 {
     m_drawing = drawing;
-    const QString path = drawingPath(drawing);
-    if (path.isEmpty()) {
-        delete m_renderer; // an empty renderer: no picture
-        m_renderer = new QSvgRenderer(this);
-    } else {
-        m_renderer->load(path);
-    }
+    delete m_renderer;
+    m_renderer = nullptr;
     updateGeometry();
     update();
 }
 
+QSvgRenderer* SvgPicture::renderer() const
+{
+    if (!m_renderer) {
+        // Drawing::None has no path: an empty renderer, no picture.
+        const QString path = drawingPath(m_drawing);
+        m_renderer = path.isEmpty() ? new QSvgRenderer(const_cast<SvgPicture*>(this))
+                                    : new QSvgRenderer(path, const_cast<SvgPicture*>(this));
+    }
+    return m_renderer;
+}
+
 bool SvgPicture::hasPicture() const
 {
-    return m_renderer->isValid();
+    return renderer()->isValid();
 }
 
 QSize SvgPicture::sizeHint() const
 {
-    return hasPicture() ? m_renderer->defaultSize() : QSize(0, 0);
+    return hasPicture() ? renderer()->defaultSize() : QSize(0, 0);
 }
 
 void SvgPicture::paintPicture(QPainter& painter, const QRectF& target) const
 {
     if (!hasPicture())
         return;
-    QSizeF drawing = m_renderer->viewBoxF().size();
+    QSizeF drawing = renderer()->viewBoxF().size();
     if (drawing.isEmpty())
-        drawing = m_renderer->defaultSize();
+        drawing = renderer()->defaultSize();
     const QSizeF scaled = drawing.scaled(target.size(), Qt::KeepAspectRatio);
     const QRectF area(target.center() - QPointF(scaled.width() / 2, scaled.height() / 2), scaled);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    m_renderer->render(&painter, area);
+    renderer()->render(&painter, area);
     painter.restore();
 }
 

@@ -32,8 +32,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QSvgRenderer* renderer() const; // the drawing, read when it is first needed
     Drawing m_drawing = Drawing::None;
-    QSvgRenderer* m_renderer;
+    mutable QSvgRenderer* m_renderer = nullptr;
 };
 
 } // namespace tolvex
