@@ -1,7 +1,8 @@
 // Every number field of every window against hostile text: the program is started as
 // a user starts it, every window it made is walked, each editable number field gets
 // each text of the table, and every computing button of the field's panel or page is
-// pressed. Nothing may crash or hang, nothing may show "inf" or "NaN", a refused input
+// pressed. Nothing may crash or hang, nothing may show "inf" or "NaN" or a number
+// beyond what a field holds (a double), a refused input
 // gives a message box and leaves the results as they were, and a text that is no
 // number is never taken silently.
 
@@ -29,6 +30,8 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
+#include <limits>
 
 using namespace tolvex;
 using namespace tolvex::test;
@@ -95,11 +98,24 @@ const QRegularExpression NonFinite(
     QStringLiteral("(?<![\\p{L}\\p{N}_])(inf(inity)?|nan)(?![\\p{L}\\p{N}_])"),
     QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
 
+// A number in the exponent form beyond the range of a double (what a field holds).
+const QRegularExpression Exponent(QStringLiteral("[-+]?[0-9]+(?:,[0-9]*)?E[-+]?[0-9]+"));
+
+bool beyondDouble(const QString& text)
+{
+    for (const QRegularExpressionMatch& m : Exponent.globalMatch(text)) {
+        const auto v = parseNumber(m.captured(), QChar(','));
+        if (!v || std::fabs(*v) > std::numeric_limits<double>::max())
+            return true;
+    }
+    return false;
+}
+
 using Snapshot = QStringList;
 
 struct Field {
     QLineEdit* edit;
-    QAbstractButton* context; // clicked first to reach the field (a group, a radio item)
+    QList<QAbstractButton*> context; // clicked first to reach the field (a group, a radio item)
     QList<QAbstractButton*> buttons;
 };
 
@@ -191,8 +207,8 @@ void HostileText::restore(const Walk& walk, const Snapshot& s) const
 
 Snapshot HostileText::prepare(const Walk& walk, const Field& f) const
 {
-    if (f.context)
-        f.context->click();
+    for (QAbstractButton* b : f.context)
+        b->click();
     showPagesOf(f.edit);
     chooseDefaults(walk.window);
     // Sensible sizes: the first field of a panel 40, then 20, 2, and 1 for the rest.
@@ -221,19 +237,26 @@ void HostileText::collect(Walk& walk)
     if (walk.fields.isEmpty())
         return;
 
-    QList<QAbstractButton*> contexts = {nullptr};
+    // As it stands; a group opened; a radio item chosen, also in an opened group.
+    QList<QList<QAbstractButton*>> contexts = {{}};
+    QList<QAbstractButton*> groups;
     for (QToolButton* b : window->findChildren<QToolButton*>())
         if (qobject_cast<GroupBar*>(b->parentWidget()))
-            contexts << b;
-    for (QRadioButton* r : window->findChildren<QRadioButton*>())
-        contexts << r;
+            groups << b;
+    for (QAbstractButton* g : std::as_const(groups))
+        contexts.append({g});
+    for (QRadioButton* r : window->findChildren<QRadioButton*>()) {
+        contexts.append({r});
+        for (QAbstractButton* g : std::as_const(groups))
+            contexts.append({g, r});
+    }
     QList<QAbstractButton*> computing;
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
         if (computes(b) && b->isEnabled())
             computing << b;
 
     QSet<QLineEdit*> reached;
-    for (QAbstractButton* context : std::as_const(contexts)) {
+    for (const QList<QAbstractButton*>& context : std::as_const(contexts)) {
         for (QLineEdit* e : std::as_const(walk.fields)) {
             if (reached.contains(e))
                 continue;
@@ -378,10 +401,11 @@ void HostileText::sweep()
                 before[own] = after[own] = QString(); // the typed field may keep what it holds
                 const QString press = where + " «" + typed.left(20) + "» " + b->objectName();
                 for (qsizetype i = 0; i < after.size(); ++i)
-                    if (after[i] != before[i] && NonFinite.match(after[i]).hasMatch())
+                    if (after[i] != before[i] &&
+                        (NonFinite.match(after[i]).hasMatch() || beyondDouble(after[i])))
                         faults << press + ": " + walk.tracked[i]->objectName() + " shows «" +
                                       after[i].left(80) + "»";
-                const bool refused = !typed.trimmed().isEmpty() && !parseFieldValue(typed);
+                const bool refused = !typed.trimmed().isEmpty() && !parseNumber(typed);
                 if (m_boxes > boxes) {
                     if (after != before)
                         faults << press + ": a box, yet " + changed(walk, before, after);
