@@ -1,10 +1,9 @@
 // Every number field of every window against hostile text: the program is started as
 // a user starts it, every window it made is walked, each editable number field gets
 // each text of the table, and every computing button of the field's panel or page is
-// pressed. Nothing may crash or hang, nothing may show "inf" or "NaN" or a number
-// beyond what a field holds (a double), a refused input
-// gives a message box and leaves the results as they were, and a text that is no
-// number is never taken silently.
+// pressed. Nothing may crash or hang; nothing may show "inf", "NaN" or a number beyond
+// what a field holds (a double); a refused input gives a message box and leaves the
+// results as they were; a text that is no number is never taken silently.
 
 #include "TestSupport.h"
 #include "core/common/NumberText.h"
@@ -184,7 +183,7 @@ private:
     QList<Walk> m_walks;
     QHash<QLineEdit*, Snapshot> m_start;
     QHash<QPair<QLineEdit*, QAbstractButton*>, Snapshot> m_baseline, m_zero;
-    int m_boxes = 0;
+    int m_boxes = 0, m_windows = 0;
     qint64 m_presses = 0, m_cases = 0;
     QElapsedTimer m_clock;
 };
@@ -297,8 +296,11 @@ void HostileText::initTestCase()
     m_program = std::make_unique<RunningProgram>();
     m_clock.start();
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName().isEmpty() || qobject_cast<QMenu*>(w) || w->parentWidget())
+        // The program's windows, not menus, tool tips or other popups.
+        if (w->objectName().isEmpty() || w->windowType() == Qt::Popup ||
+            w->windowType() == Qt::ToolTip || qobject_cast<QMenu*>(w))
             continue;
+        ++m_windows;
         const bool wasVisible = w->isVisible();
         w->show(); // a window may build its contents at its first show
         Walk walk{w, {}, {}, {}};
@@ -316,10 +318,10 @@ void HostileText::cleanupTestCase()
     qsizetype fields = 0;
     for (const Walk& walk : std::as_const(m_walks))
         fields += walk.entries.size();
-    qInfo("%lld windows with %lld number fields x %d texts: %lld cases, %lld button presses, "
-          "%lld ms",
-          qlonglong(m_walks.size()), qlonglong(fields), int(m_cases / qMax<qsizetype>(fields, 1)),
-          m_cases, m_presses, m_clock.elapsed());
+    qInfo("%d windows walked, %lld with number fields; %lld number fields x %d texts: %lld "
+          "cases, %lld button presses, %lld ms",
+          m_windows, qlonglong(m_walks.size()), qlonglong(fields),
+          int(m_cases / qMax<qsizetype>(fields, 1)), m_cases, m_presses, m_clock.elapsed());
     m_program.reset();
     m_watcher.reset();
     setMessageBoxHook({});
