@@ -224,6 +224,13 @@ Snapshot HostileText::prepare(const Walk& walk, const Field& f) const
 void HostileText::collect(Walk& walk)
 {
     QWidget* window = walk.window;
+    // Every group opened once first: a panel may be built when its group first opens.
+    QList<QAbstractButton*> groups;
+    for (QToolButton* b : window->findChildren<QToolButton*>())
+        if (qobject_cast<GroupBar*>(b->parentWidget()))
+            groups << b;
+    for (QAbstractButton* g : std::as_const(groups))
+        g->click();
     for (QLineEdit* e : window->findChildren<QLineEdit*>()) {
         walk.tracked << e;
         if (isNumberField(e))
@@ -238,10 +245,6 @@ void HostileText::collect(Walk& walk)
 
     // As it stands; a group opened; a radio item chosen, also in an opened group.
     QList<QList<QAbstractButton*>> contexts = {{}};
-    QList<QAbstractButton*> groups;
-    for (QToolButton* b : window->findChildren<QToolButton*>())
-        if (qobject_cast<GroupBar*>(b->parentWidget()))
-            groups << b;
     for (QAbstractButton* g : std::as_const(groups))
         contexts.append({g});
     for (QRadioButton* r : window->findChildren<QRadioButton*>()) {
