@@ -61,7 +61,7 @@ Outcome nothing()
 
 Outcome finish(long double value)
 {
-    if (!std::isfinite(value))
+    if (!fitsDouble(value))
         return floatError();
     Outcome out;
     out.result = formatGeneral(value);

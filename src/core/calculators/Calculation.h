@@ -61,8 +61,9 @@ private:
     QString m_bad;
 };
 
-// The outcome for a computed value: the floating-point error when it is not finite,
-// else the value in the general number form.
+// The outcome for a computed value: the floating-point error when it is not finite or
+// beyond the range of a double (the result field's value), else the value in the
+// general number form.
 Outcome finish(long double value);
 Outcome floatError();
 Outcome nothing(); // Status::Nothing: no choice made, no message

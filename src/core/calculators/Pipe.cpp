@@ -96,9 +96,13 @@ Outcome truba(DiameterKind kind, const PipeFields& f, long double density, const
         return out;
     }
     QString surfaceLine;
-    if (kind == DiameterKind::Outer && withSurface)
-        surfaceLine = "общая поверхность трубы составит: " +
-                      cutText(formatGeneral(pipeSurface(D.outer, s, L)), 6) + " кв.м.";
+    if (kind == DiameterKind::Outer && withSurface) {
+        const long double surface = pipeSurface(D.outer, s, L);
+        if (!fitsDouble(surface))
+            return floatError();
+        surfaceLine =
+            "общая поверхность трубы составит: " + cutText(formatGeneral(surface), 6) + " кв.м.";
+    }
     out.report = start + cutText(out.result, 9) + " кг." + NL + surfaceLine;
     return out;
 }

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <locale>
 #include <sstream>
 #include <string>
@@ -103,6 +104,12 @@ QString formatFixed(long double value, int decimals, QChar decimalPoint)
         out.remove(0, 1); // "-0,000" reads as "0,000"
     out.replace(QChar('.'), decimalPoint);
     return out;
+}
+
+bool fitsDouble(long double value)
+{
+    return std::isfinite(value) &&
+           std::fabs(value) <= static_cast<long double>(std::numeric_limits<double>::max());
 }
 
 QString cutText(const QString& text, int count)

@@ -28,6 +28,11 @@ QString formatGeneral(long double value, QChar decimalPoint, int smallestPlainEx
 QString formatFixed(long double value, int decimals);
 QString formatFixed(long double value, int decimals, QChar decimalPoint);
 
+// Whether a value is finite and within the range of a double: what a number field
+// holds and what the general form writes. A result outside it is an overflow, shown
+// as the floating-point error, never written.
+bool fitsDouble(long double value);
+
 // The first `count` characters of a text (reports and result lines cut numbers this way).
 QString cutText(const QString& text, int count);
 

@@ -16,6 +16,18 @@ QString cut(long double value, QChar decimalPoint)
 {
     return cutText(formatGeneral(value, decimalPoint), resultWidth);
 }
+
+struct Values {
+    long double strength, design, nominal;
+};
+
+Values values(const HookInput& in)
+{
+    const long double strength = in.yield / in.safety;
+    const long double design =
+        100.0L * std::sqrt(4.0L * in.load / (std::numbers::pi_v<long double> * strength));
+    return {strength, design, design + 0.9L * in.pitch};
+}
 } // namespace
 
 HookCheck checkHook(const HookInput& in)
@@ -28,6 +40,9 @@ HookCheck checkHook(const HookInput& in)
         return HookCheck::ZeroYield;
     if (in.load / (in.yield / in.safety) < 0)
         return HookCheck::NegativeRoot;
+    const Values v = values(in);
+    if (!fitsDouble(v.strength) || !fitsDouble(v.design) || !fitsDouble(v.nominal))
+        return HookCheck::Overflow;
     return HookCheck::Ok;
 }
 
@@ -43,6 +58,7 @@ QString hookCheckText(HookCheck check)
                               "должны быть положительными.");
     case HookCheck::Ok:
     case HookCheck::AllZero:
+    case HookCheck::Overflow:
         break;
     }
     return {};
@@ -50,14 +66,11 @@ QString hookCheckText(HookCheck check)
 
 HookResult hookResult(const HookInput& in, bool english, QChar decimalPoint)
 {
-    const long double strength = in.yield / in.safety;
-    const long double design =
-        100.0L * std::sqrt(4.0L * in.load / (std::numbers::pi_v<long double> * strength));
-    const long double nominal = design + 0.9L * in.pitch;
+    const Values v = values(in);
     const QString mm = QStringLiteral(" мм.");
-    return {cut(strength, decimalPoint) +
+    return {cut(v.strength, decimalPoint) +
                 (english ? QStringLiteral(" MPa") : QStringLiteral(" МПа")),
-            cut(design, decimalPoint) + mm, cut(nominal, decimalPoint) + mm};
+            cut(v.design, decimalPoint) + mm, cut(v.nominal, decimalPoint) + mm};
 }
 
 HookResult hookResult(const HookInput& input, bool english)

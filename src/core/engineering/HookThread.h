@@ -24,10 +24,11 @@ enum class HookCheck {
     ZeroSafety,   // s = 0 would divide by zero
     ZeroYield,    // σт = 0 would divide by zero
     NegativeRoot, // Q and σт / s of opposite signs: no real root
+    Overflow,     // a result beyond the range of a double: the floating-point error
 };
 
 HookCheck checkHook(const HookInput& input);
-// The information text for a failed check other than AllZero.
+// The information text for a failed check other than AllZero and Overflow.
 QString hookCheckText(HookCheck check);
 
 struct HookResult {

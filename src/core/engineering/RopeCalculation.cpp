@@ -15,6 +15,10 @@ RopeResult ropeResult(const RopeRow& row, long double length, bool english, QCha
     RopeResult result;
     if (row.massPerMetre) {
         const long double mass = length * static_cast<long double>(*row.massPerMetre);
+        if (!fitsDouble(mass)) {
+            result.overflow = true;
+            return result;
+        }
         result.mass = formatGeneral(mass, decimalPoint) +
                       (english ? QStringLiteral(" kg.") : QStringLiteral(" кг."));
     } else {

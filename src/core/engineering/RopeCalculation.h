@@ -12,6 +12,7 @@ namespace tolvex::ropes
 // What the rope window writes after "Вычислить": the mass line, the area line and
 // the four breaking-force lines. A value the table does not have reads "нет данных".
 struct RopeResult {
+    bool overflow = false; // the mass is beyond the range of a double: nothing to show
     QString mass;
     QString area;
     std::array<QString, 4> forces;

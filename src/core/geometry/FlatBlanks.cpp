@@ -211,7 +211,7 @@ BlankOutcome computeBlank(Blank which, const QStringList& fieldTexts, long doubl
         break;
     }
     const long double weight = area * thickness * density / 1000000;
-    if (!std::isfinite(area) || !std::isfinite(weight))
+    if (!fitsDouble(area / 1000000) || !fitsDouble(weight))
         return {BlankOutcome::FloatError, {}};
     return {BlankOutcome::Ok, blankLines(area, thickness, density, language, decimalPoint)};
 }

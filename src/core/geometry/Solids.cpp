@@ -93,7 +93,7 @@ QString line(const std::optional<long double>& value, long double divisor, QChar
 
 bool finite(const std::optional<long double>& value)
 {
-    return !value || std::isfinite(*value);
+    return !value || fitsDouble(*value);
 }
 
 } // namespace
@@ -175,7 +175,7 @@ SolidOutcome computeSolid(Solid which, const QStringList& fieldTexts, long doubl
         values = tor(v[0], v[1]);
         break;
     }
-    const bool weightFinite = !values.volume || std::isfinite(*values.volume * density);
+    const bool weightFinite = !values.volume || fitsDouble(*values.volume * density);
     if (!finite(values.lateral) || !finite(values.total) || !finite(values.volume) || !weightFinite)
         return {SolidOutcome::FloatError, {}, {}};
     return {SolidOutcome::Ok, solidLines(values, density, decimalPoint), {}};

@@ -80,13 +80,21 @@ QString buttonHint(int unit)
     return QStringLiteral("Расчет по ") + unitNames().value(unit);
 }
 
-std::optional<QString> productText(const QString& value, const QString& factor)
+std::optional<long double> product(const QString& value, const QString& factor)
 {
     const std::optional<long double> v = parseNumber(value);
     const std::optional<long double> f = parseNumber(factor, QChar(','));
     if (!v || !f)
         return std::nullopt;
-    return formatGeneral(*v * *f);
+    return *v * *f;
+}
+
+std::optional<QString> productText(const QString& value, const QString& factor)
+{
+    const std::optional<long double> p = product(value, factor);
+    if (!p)
+        return std::nullopt;
+    return formatGeneral(*p);
 }
 
 } // namespace tolvex::pressure

@@ -25,8 +25,9 @@ QStringList factorRow(int row);
 QString buttonHint(int unit);
 
 // The product of a value typed in the system locale's notation and a factor text with
-// a decimal comma, in extended precision, in the general number form; no text when
-// either is no number.
+// a decimal comma, in extended precision; no number when either is no number.
+std::optional<long double> product(const QString& value, const QString& factor);
+// The same product in the general number form.
 std::optional<QString> productText(const QString& value, const QString& factor);
 
 } // namespace tolvex::pressure

@@ -39,14 +39,25 @@ QStringList UnitConverter::ratioTexts(int from) const
     return out;
 }
 
-std::optional<QStringList> UnitConverter::convert(const QString& value, int from) const
+std::optional<std::vector<long double>> UnitConverter::values(const QString& value, int from) const
 {
     const std::optional<long double> v = readGeneral(value);
     if (!v)
         return std::nullopt;
-    QStringList out;
+    std::vector<long double> out;
     for (int to = 0; to < count(); ++to)
-        out << (to == from ? formatGeneral(*v) : formatGeneral(*v * ratio(from, to)));
+        out.push_back(to == from ? *v : *v * ratio(from, to));
+    return out;
+}
+
+std::optional<QStringList> UnitConverter::convert(const QString& value, int from) const
+{
+    const auto v = values(value, from);
+    if (!v)
+        return std::nullopt;
+    QStringList out;
+    for (const long double x : *v)
+        out << formatGeneral(x);
     return out;
 }
 

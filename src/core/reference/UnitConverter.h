@@ -38,7 +38,9 @@ public:
     // The ratio column for a chosen unit: one of it in every unit, general form.
     QStringList ratioTexts(int from) const;
     // A value written in unit `from` (system locale, general form with an exponent
-    // allowed) in every unit, general form; no texts when the value is no number.
+    // allowed) in every unit; no values when the value is no number.
+    std::optional<std::vector<long double>> values(const QString& value, int from) const;
+    // The same values in the general form.
     std::optional<QStringList> convert(const QString& value, int from) const;
 
 private:

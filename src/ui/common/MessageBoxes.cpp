@@ -8,9 +8,17 @@ namespace tolvex
 namespace
 {
 
+MessageBoxHook& hook()
+{
+    static MessageBoxHook installed;
+    return installed;
+}
+
 int run(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text,
         QMessageBox::StandardButtons buttons)
 {
+    if (hook())
+        return hook()(caption, text, icon);
     QMessageBox box(icon, caption, text, buttons, owner);
     box.setWindowModality(Qt::ApplicationModal);
     box.setObjectName(QStringLiteral("messageBox"));
@@ -18,6 +26,11 @@ int run(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QS
 }
 
 } // namespace
+
+void setMessageBoxHook(MessageBoxHook h)
+{
+    hook() = std::move(h);
+}
 
 void showInformation(QWidget* owner, const QString& text, QMessageBox::Icon icon,
                      const QString& caption)

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <functional>
 
 // The program's message boxes: application-modal, owned by the window that shows
 // them, with the exact texts and captions of the program.
@@ -21,5 +22,12 @@ void showError(QWidget* owner, const QString& text);
 void showConversionError(QWidget* owner, const QString& badText);
 // Arithmetic that failed (a division by zero, an overflow).
 void showFloatingPointError(QWidget* owner);
+
+// A replacement for showing the boxes above (for tests that press thousands of
+// buttons): while set, it is called with the box's caption, text and icon instead of
+// showing the box, and its return value is the button pressed (QMessageBox::Ok …).
+using MessageBoxHook =
+    std::function<int(const QString& caption, const QString& text, QMessageBox::Icon icon)>;
+void setMessageBoxHook(MessageBoxHook hook); // an empty hook shows boxes again
 
 } // namespace tolvex

@@ -150,19 +150,21 @@ QString RopeTab::lengthText() const
     return m_length->text();
 }
 
-bool RopeTab::calculate(long double length, bool english)
+RopeTab::Outcome RopeTab::calculate(long double length, bool english)
 {
     // Only an entry of the list counts, whatever was typed into the box.
     const int index = m_diameter->currentIndex();
     if (index < 0 || m_diameter->itemText(index) != m_diameter->currentText())
-        return false;
+        return Outcome::NoDiameter;
     const ropes::RopeResult result =
         ropes::ropeResult(m_construction.rows[std::size_t(index)], length, english);
+    if (result.overflow)
+        return Outcome::Overflow;
     m_mass->setText(result.mass);
     m_area->setText(result.area);
     for (std::size_t g = 0; g < m_forces.size(); ++g)
         m_forces[g]->setText(result.forces[g]);
-    return true;
+    return Outcome::Written;
 }
 
 void RopeTab::clear()

@@ -23,8 +23,10 @@ public:
     // `number` (1…13) makes the controls' objectNames unique in the window.
     RopeTab(const ropes::RopeConstruction& construction, int number, QWidget* parent = nullptr);
 
-    // Writes the results of the chosen row; false when no diameter of the list is chosen.
-    bool calculate(long double length, bool english);
+    enum class Outcome { Written, NoDiameter, Overflow };
+    // Writes the results of the chosen row, unless no diameter of the list is chosen or
+    // the mass overflows.
+    Outcome calculate(long double length, bool english);
     QString lengthText() const;
     void clear();
 

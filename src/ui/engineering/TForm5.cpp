@@ -155,6 +155,10 @@ void TForm5::calculate()
         showInformation(this, m_context.language.message(lng419, language::builtInMessage(lng419)));
         return;
     }
+    if (check == hook::HookCheck::Overflow) {
+        showFloatingPointError(this);
+        return;
+    }
     if (check != hook::HookCheck::Ok) {
         showInformation(this, hook::hookCheckText(check));
         return;

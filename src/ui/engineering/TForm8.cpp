@@ -85,8 +85,16 @@ void TForm8::calculate(RopeTab* tab)
         showConversionError(this, text);
         return;
     }
-    if (!tab->calculate(*length, m_context.language.english()))
+    switch (tab->calculate(*length, m_context.language.english())) {
+    case RopeTab::Outcome::NoDiameter:
         showInformation(this, QStringLiteral("Выберите диаметр каната из списка"));
+        break;
+    case RopeTab::Outcome::Overflow:
+        showFloatingPointError(this);
+        break;
+    case RopeTab::Outcome::Written:
+        break;
+    }
 }
 
 void TForm8::clearAll()

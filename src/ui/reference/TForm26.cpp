@@ -1,5 +1,6 @@
 #include "ui/reference/TForm26.h"
 
+#include "core/common/NumberText.h"
 #include "core/reference/PressureUnits.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/NumericEdit.h"
@@ -41,16 +42,27 @@ void TForm26::RzBitBtnClick(int unit)
     if (m_columns->chosen() < 0)
         return;
     const QString value = m_columns->field(unit)->text();
+    // Every product first: one beyond what a field holds is an overflow, and then no
+    // field is written.
+    QStringList texts;
     for (int k = 0; k < pressure::unitCount; ++k) {
-        if (k == unit)
-            continue;
-        const std::optional<QString> product =
-            pressure::productText(value, m_columns->ratioText(k));
+        const std::optional<long double> product =
+            k == unit ? std::optional<long double>(0)
+                      : pressure::product(value, m_columns->ratioText(k));
         if (!product) {
             showConversionError(this, value);
             return;
         }
-        m_columns->field(k)->setText(*product);
+        if (!fitsDouble(*product)) {
+            showFloatingPointError(this);
+            return;
+        }
+        texts << formatGeneral(*product);
+    }
+    for (int k = 0; k < pressure::unitCount; ++k) {
+        if (k == unit)
+            continue;
+        m_columns->field(k)->setText(texts[k]);
         m_columns->field(k)->setCursorPosition(0);
     }
 }

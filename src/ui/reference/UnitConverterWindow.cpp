@@ -1,5 +1,6 @@
 #include "ui/reference/UnitConverterWindow.h"
 
+#include "core/common/NumberText.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/NumericEdit.h"
 #include "ui/reference/ConverterColumns.h"
@@ -9,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace tolvex
 {
@@ -82,15 +84,20 @@ void UnitConverterWindow::RzRadioGroup1Click(int unit)
 void UnitConverterWindow::RzBitBtnClick(int unit)
 {
     const QString value = m_columns->field(unit)->text();
-    const std::optional<QStringList> texts = m_converter.convert(value, unit);
-    if (!texts) {
+    const auto values = m_converter.values(value, unit);
+    if (!values) {
         showConversionError(this, value);
+        return;
+    }
+    // A value beyond what a field holds is an overflow: no field is written.
+    if (!std::all_of(values->begin(), values->end(), fitsDouble)) {
+        showFloatingPointError(this);
         return;
     }
     for (int k = 0; k < m_converter.count(); ++k) {
         if (k == unit)
             continue;
-        m_columns->field(k)->setText(texts->at(k));
+        m_columns->field(k)->setText(formatGeneral((*values)[std::size_t(k)]));
         m_columns->field(k)->setCursorPosition(0);
     }
 }

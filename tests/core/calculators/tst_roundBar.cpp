@@ -85,6 +85,11 @@ private slots:
         // A field holds a double: a text beyond its range is no number.
         QTest::newRow("beyond a double") << 0 << QStringList{QString(400, QChar(0x39)), "1", "0"}
                                          << bad << QString(400, QChar(0x39));
+        // A weight a double can't hold is an overflow, though extended precision holds it.
+        QTest::newRow("weight beyond a double")
+            << 0 << QStringList{"1E200", "1E200", "0"} << fpe << "";
+        QTest::newRow("length beyond a double")
+            << 1 << QStringList{"1E-200", "0", "1E200"} << fpe << "";
         QTest::newRow("square side 0") << 3 << QStringList{"0", "0", "0", "1"} << fpe << "";
         QTest::newRow("sheet b 0") << 5 << QStringList{"10", "0", "0", "1"} << fpe << "";
         QTest::newRow("sheet refuses weight 0")

@@ -151,6 +151,26 @@ private slots:
         QCOMPARE(*parseFieldValue(QStringLiteral("2,69E-5"), QChar(',')), (long double)2.69e-5);
         QVERIFY(!parseFieldValue(QStringLiteral("1e400"), QChar(',')));
     }
+
+    // What a field can hold: finite and within the range of a double.
+    void fitsDouble_data()
+    {
+        QTest::addColumn<long double>("value");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("largest double") << (long double)1.7976931348623157e308 << true;
+        QTest::newRow("negative largest") << -(long double)1.7976931348623157e308 << true;
+        QTest::newRow("just above") << 1.7976931348623159e308L << false;
+        QTest::newRow("1E400") << 1e400L << false;
+        QTest::newRow("-1E400") << -1e400L << false;
+        QTest::newRow("1E-400 (an underflow, not an overflow)") << 1e-400L << true;
+        QTest::newRow("infinity") << (long double)INFINITY << false;
+        QTest::newRow("NaN") << (long double)NAN << false;
+    }
+    void fitsDouble()
+    {
+        QFETCH(long double, value);
+        QTEST(tolvex::fitsDouble(value), "fits");
+    }
 };
 
 QTEST_GUILESS_MAIN(NumberTextTest)

@@ -37,6 +37,8 @@ void tst_hookThread::hook_data()
                                 << QStringList{};
     QTest::newRow("negative load")
         << QStringList{"-100", "240", "2", "3"} << int(C::NegativeRoot) << QStringList{};
+    QTest::newRow("strength beyond a double")
+        << QStringList{"100", "1E308", "0,5", "3"} << int(C::Overflow) << QStringList{};
     QTest::newRow("no load") << QStringList{"0", "240", "2", "3"} << int(C::Ok)
                              << QStringList{"120 МПа", "0 мм.", "2,7 мм."};
 }

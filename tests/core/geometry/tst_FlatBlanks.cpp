@@ -175,6 +175,7 @@ void tst_FlatBlanks::badInput_data()
     QTest::newRow("point under comma") << "1.5";
     QTest::newRow("huge") << "9" + QString(63, '9');
     QTest::newRow("negative huge") << "-9" + QString(62, '9');
+    QTest::newRow("beyond a double") << "1E200";
 }
 
 void tst_FlatBlanks::badInput()
@@ -187,6 +188,12 @@ void tst_FlatBlanks::badInput()
             QVERIFY2(!line.contains("NAN", Qt::CaseInsensitive), qPrintable(line));
             QVERIFY2(!line.contains("INF", Qt::CaseInsensitive), qPrintable(line));
         }
+    }
+    // An area no double holds is an overflow, not a line.
+    if (QByteArray(QTest::currentDataTag()) == "beyond a double") {
+        const QStringList fields{text, text, text, text};
+        QCOMPARE(computeBlank(Blank::TreugPrjm1, fields, 7.85, LineLanguage::Russian, Comma).status,
+                 BlankOutcome::FloatError);
     }
 }
 

@@ -148,6 +148,7 @@ void tst_Solids::badInput_data()
     QTest::newRow("huge") << QStringList(6, "9" + QString(63, '9'));
     QTest::newRow("negative areas under a root") << QStringList{"4", "4", "1", "-100", "100", "1"};
     QTest::newRow("negative everything") << QStringList(6, "-5");
+    QTest::newRow("beyond a double") << QStringList(6, "1E200");
 }
 
 void tst_Solids::badInput()
@@ -165,6 +166,9 @@ void tst_Solids::badInput()
     if (QByteArray(QTest::currentDataTag()) == "negative areas under a root")
         QCOMPARE(computeSolid(Solid::PiramidaUs, fields, 1, Comma).status,
                  SolidOutcome::FloatError);
+    // A volume no double holds is an overflow, not a line.
+    if (QByteArray(QTest::currentDataTag()) == "beyond a double")
+        QCOMPARE(computeSolid(Solid::Tor, fields, 1, Comma).status, SolidOutcome::FloatError);
 }
 
 QTEST_GUILESS_MAIN(tst_Solids)
