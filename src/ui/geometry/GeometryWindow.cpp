@@ -70,6 +70,7 @@ QTabWidget* GeometryWindow::innerTabs(int outerPage) const
 
 void GeometryWindow::selectPage(int outerPage, int innerPage)
 {
+    ensureBuilt();
     if (outerPage >= 0 && outerPage < m_outer->count())
         m_outer->setCurrentIndex(outerPage);
     if (innerPage >= 0)

@@ -20,8 +20,15 @@ using namespace geometry;
 TForm6::TForm6(const LanguageState* language, QWidget* parent)
     : GeometryWindow(QStringLiteral("Form6"), QStringLiteral("Подсчёт площади и массы раскроя"),
                      QSize(369, 479), parent),
-      m_language(language), m_exit(new QPushButton(QStringLiteral("Выход"), this))
+      m_language(language)
 {
+    // Ten figure tabs with their sketches: made when the window is first shown.
+    buildWhenShown([this] { build(); });
+}
+
+void TForm6::build()
+{
+    m_exit = new QPushButton(QStringLiteral("Выход"), this);
     for (const BlankOuterTab& outer : blankOuterTabs())
         addOuterPage(outer.sheetName, outer.innerControl, outer.caption);
 

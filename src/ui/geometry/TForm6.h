@@ -28,11 +28,12 @@ public:
     const QList<BlankFigureTab*>& figureTabs() const { return m_tabs; }
 
 private:
+    void build();
     void compute(BlankVariantPanel* panel);
 
     const LanguageState* m_language;
     QList<BlankFigureTab*> m_tabs;
-    QPushButton* m_exit;
+    QPushButton* m_exit = nullptr;
 };
 
 } // namespace tolvex

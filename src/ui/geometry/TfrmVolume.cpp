@@ -26,6 +26,12 @@ TfrmVolume::TfrmVolume(WindowDirectory* windows, QWidget* parent)
                      QSize(475, 514), parent),
       m_windows(windows)
 {
+    // Twelve solids with their sketches: made when the window is first shown.
+    buildWhenShown([this] { build(); });
+}
+
+void TfrmVolume::build()
+{
     for (const SolidOuterTab& outer : solidOuterTabs())
         addOuterPage(outer.sheetName, outer.innerControl, outer.caption);
     for (const SolidPage& page : solidPages()) {

@@ -39,6 +39,7 @@ public:
     const QList<QLabel*>& valueLines() const { return m_values; }
 
 private:
+    void build();
     QWidget* buildResults();
     BaseSidesDialog* baseDialog(WindowId id);
 

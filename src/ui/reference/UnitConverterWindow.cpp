@@ -26,9 +26,28 @@ constexpr QSize clientSize(522, 492);
 
 UnitConverterWindow::UnitConverterWindow(units::Quantity quantity, const QString& objectName,
                                          const QString& caption, QWidget* parent)
-    : ToolWindow(objectName, caption, parent), m_converter(quantity),
-      m_scroll(new QScrollArea(this))
+    : ToolWindow(objectName, caption, parent), m_converter(quantity)
 {
+    resize(clientSize);
+    // The unit rows: made when the window is first shown (or first looked into).
+    buildWhenShown([this] { build(); });
+}
+
+ConverterColumns* UnitConverterWindow::columns() const
+{
+    const_cast<UnitConverterWindow*>(this)->ensureBuilt();
+    return m_columns;
+}
+
+QScrollArea* UnitConverterWindow::scrollBox() const
+{
+    const_cast<UnitConverterWindow*>(this)->ensureBuilt();
+    return m_scroll;
+}
+
+void UnitConverterWindow::build()
+{
+    m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("ScrollBox1"));
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -77,12 +96,14 @@ void UnitConverterWindow::showEvent(QShowEvent* event)
 
 void UnitConverterWindow::RzRadioGroup1Click(int unit)
 {
+    ensureBuilt();
     m_columns->setRatioTexts(m_converter.ratioTexts(unit));
     m_columns->resetFields(unit);
 }
 
 void UnitConverterWindow::RzBitBtnClick(int unit)
 {
+    ensureBuilt();
     const QString value = m_columns->field(unit)->text();
     const auto values = m_converter.values(value, unit);
     if (!values) {

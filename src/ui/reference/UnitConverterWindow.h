@@ -24,8 +24,9 @@ public:
     UnitConverterWindow(units::Quantity quantity, const QString& objectName, const QString& caption,
                         QWidget* parent = nullptr);
 
-    ConverterColumns* columns() const { return m_columns; }
-    QScrollArea* scrollBox() const { return m_scroll; }
+    // The window's controls (built by this call when they are still waiting).
+    ConverterColumns* columns() const;
+    QScrollArea* scrollBox() const;
     const units::UnitConverter& converter() const { return m_converter; }
 
     void RzRadioGroup1Click(int unit);
@@ -35,12 +36,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void build();
     void fitHeight();
 
     units::UnitConverter m_converter;
     bool m_fitted = false;
-    QScrollArea* m_scroll;
-    ConverterColumns* m_columns;
+    QScrollArea* m_scroll = nullptr;
+    ConverterColumns* m_columns = nullptr;
 };
 
 // "Соотношения едениц длины": the 48 units of length.

@@ -279,6 +279,8 @@ void TestUnitWindows::languageTargets()
 {
     TfrmMassUnits mass;
     TfrmAreaUnits area;
+    mass.ensureBuilt(); // the controls wait for the first show
+    area.ensureBuilt();
     int seen = 0;
     for (const language::Target& t : language::formTargets()) {
         QWidget* w = t.window == mass.objectName()   ? static_cast<QWidget*>(&mass)
