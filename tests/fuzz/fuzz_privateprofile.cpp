@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -92,6 +93,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                               : Entry{QStringLiteral("Form"), QStringLiteral("LNG_1")};
     const QString value = QStringLiteral("значение %1").arg(number);
     fuzzCheck(PrivateProfile::writeString(path, written.section, written.key, value), "write");
+
+    // Bytes outside the written line stay as they were, unless a character the
+    // file's Windows-1251 lacks turned the whole file to UTF-8.
+    QByteArray saved;
+    {
+        QFile file(path);
+        fuzzCheck(file.open(QIODevice::ReadOnly), "reread");
+        saved = file.readAll();
+    }
+    auto withoutMark = [](const QByteArray& b) {
+        return b.startsWith("\xEF\xBB\xBF") ? b.mid(3) : b;
+    };
+    const bool wasUtf8 = PrivateProfile::decode(bytes).toUtf8() == withoutMark(bytes);
+    const bool isUtf8 = PrivateProfile::decode(saved).toUtf8() == withoutMark(saved);
+    const bool converted = !wasUtf8 && isUtf8;
+    if (!converted) {
+        const qsizetype shorter = std::min(bytes.size(), saved.size());
+        qsizetype head = 0;
+        while (head < shorter && bytes[head] == saved[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < shorter - head &&
+               bytes[bytes.size() - 1 - tail] == saved[saved.size() - 1 - tail])
+            ++tail;
+        const QByteArray removed = bytes.mid(head, bytes.size() - head - tail);
+        fuzzCheck(!removed.contains('\n') && !removed.contains('\r'), "another line changed",
+                  QString::fromLatin1(removed.left(80)));
+    }
 
     const PrivateProfile after(path);
     fuzzCheck(after.value(written.section, written.key) == value, "written value",

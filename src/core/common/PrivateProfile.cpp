@@ -58,7 +58,8 @@ bool isBlank(const QString& line)
 bool isUtf8(const char* data, qsizetype size)
 {
     constexpr qsizetype Piece = 64 * 1024;
-    std::vector<QChar> buffer(std::size_t(Piece + 4));
+    QString buffer; // room for the decoded piece, left unfilled
+    buffer.resize(std::min(Piece, size) + 4);
     for (qsizetype at = 0; at < size;) {
         qsizetype end = std::min(at + Piece, size);
         for (int back = 0; back < 3 && end < size && (uchar(data[end]) & 0xC0) == 0x80; ++back)
@@ -155,7 +156,8 @@ PrivateProfile::PrivateProfile(const QString& path)
         m_unreadable = true;
         return;
     }
-    m_bytes = file.read(MaximumSize + 1);
+    // One byte more than the size seen: a file that grew past the limit meanwhile shows.
+    m_bytes = file.read(std::min<qint64>(file.size(), MaximumSize) + 1);
     if (m_bytes.size() > MaximumSize) {
         m_bytes.clear();
         m_tooLarge = m_unreadable = true;
