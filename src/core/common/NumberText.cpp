@@ -1,7 +1,7 @@
 #include "core/common/NumberText.h"
 
 #include <QLocale>
-#include <QRegularExpression>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -100,7 +100,9 @@ QString formatFixed(long double value, int decimals, QChar decimalPoint)
     if (res.ec != std::errc())
         return formatGeneral(value, decimalPoint);
     QString out = QString::fromLatin1(buffer, int(res.ptr - buffer));
-    if (out.startsWith(QChar('-')) && out.indexOf(QRegularExpression(QStringLiteral("[1-9]"))) < 0)
+    const bool allZero = std::none_of(out.cbegin(), out.cend(),
+                                      [](QChar c) { return c >= QChar('1') && c <= QChar('9'); });
+    if (out.startsWith(QChar('-')) && allZero)
         out.remove(0, 1); // "-0,000" reads as "0,000"
     out.replace(QChar('.'), decimalPoint);
     return out;
@@ -126,18 +128,46 @@ namespace
 // digits. Blanks around the number are ignored.
 std::optional<std::string> plainNumber(const QString& text, QChar decimalPoint)
 {
-    const QRegularExpression pattern(
-        QStringLiteral("^([-+]?)([0-9]*)(?:%1([0-9]*))?(?:[Ee]([-+]?[0-9]+))?$")
-            .arg(QRegularExpression::escape(QString(decimalPoint))));
-    const QRegularExpressionMatch m = pattern.match(text.trimmed());
-    if (!m.hasMatch() || (m.capturedLength(2) == 0 && m.capturedLength(3) == 0))
+    // A plain scan rather than a pattern: this runs for every field of every calculation.
+    const QString t = text.trimmed();
+    const qsizetype n = t.size();
+    qsizetype i = 0;
+    auto digits = [&](qsizetype from) {
+        qsizetype k = from;
+        while (k < n && t[k] >= QChar('0') && t[k] <= QChar('9'))
+            ++k;
+        return k - from;
+    };
+    std::string plain;
+    if (i < n && (t[i] == QChar('-') || t[i] == QChar('+')))
+        plain = t[i++] == QChar('-') ? "-" : "";
+    const qsizetype whole = digits(i);
+    const QString wholeDigits = t.mid(i, whole);
+    i += whole;
+    QString fraction;
+    if (i < n && t[i] == decimalPoint) {
+        const qsizetype count = digits(i + 1);
+        fraction = t.mid(i + 1, count);
+        i += 1 + count;
+    }
+    QString exponent;
+    if (i < n && (t[i] == QChar('E') || t[i] == QChar('e'))) {
+        qsizetype k = i + 1;
+        if (k < n && (t[k] == QChar('-') || t[k] == QChar('+')))
+            ++k;
+        const qsizetype count = digits(k);
+        if (count == 0)
+            return std::nullopt; // an exponent needs its digits
+        exponent = t.mid(i + 1, k + count - i - 1);
+        i = k + count;
+    }
+    if (i != n || (wholeDigits.isEmpty() && fraction.isEmpty()))
         return std::nullopt;
-    std::string plain = m.captured(1) == QStringLiteral("-") ? "-" : "";
-    plain += m.captured(2).isEmpty() ? std::string("0") : m.captured(2).toStdString();
-    if (m.capturedLength(3) > 0)
-        plain += '.' + m.captured(3).toStdString();
-    if (m.capturedLength(4) > 0)
-        plain += 'e' + m.captured(4).toStdString();
+    plain += wholeDigits.isEmpty() ? std::string("0") : wholeDigits.toStdString();
+    if (!fraction.isEmpty())
+        plain += '.' + fraction.toStdString();
+    if (!exponent.isEmpty())
+        plain += 'e' + exponent.toStdString();
     return plain;
 }
 

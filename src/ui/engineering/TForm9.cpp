@@ -34,7 +34,12 @@ TForm9::TForm9(QWidget* parent)
     : ToolWindow(QStringLiteral("Form9"), QStringLiteral("Сортамент канатов"), parent)
 {
     setFixedSize(673, 513);
+    // Two texts and 26 cross-sections: made when the window is first shown.
+    buildWhenShown([this] { build(); });
+}
 
+void TForm9::build()
+{
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("RzPageControl1"));
     pages->addTab(textPage(QStringLiteral("RzMemo1"), ropes::classificationText()),

@@ -16,6 +16,7 @@ public:
     explicit TForm9(QWidget* parent = nullptr);
 
 private:
+    void build();
 };
 
 } // namespace tolvex

@@ -88,7 +88,8 @@ TSI::TSI(QWidget* parent)
     ScrollBox1 = new QTextBrowser(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     ScrollBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    ScrollBox1->setHtml(siTableHtml());
+    // The long table is laid out when the window is first shown.
+    buildWhenShown([this] { ScrollBox1->setHtml(siTableHtml()); });
     layout->addWidget(ScrollBox1);
     resize(696, 547);
 }

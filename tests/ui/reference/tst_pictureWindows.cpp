@@ -1,6 +1,7 @@
 #include "StubWindowDirectory.h"
 #include "TestSupport.h"
 #include "core/app/LanguageState.h"
+#include "ui/common/ToolWindow.h"
 #include "ui/common/WindowContext.h"
 #include "ui/reference/PictureWindows.h"
 #include "ui/reference/SvgPicture.h"
@@ -172,6 +173,7 @@ void TstPictureWindows::siTableReadBack()
     QFETCH(QStringList, cells);
 
     m_window.reset(createSI({m_directory, m_language}));
+    qobject_cast<ToolWindow*>(m_window.get())->ensureBuilt(); // the table waits for a show
     QCOMPARE(m_window->objectName(), QStringLiteral("SI"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Еденицы международной системы СИ"));
     QCOMPARE(m_window->size(), QSize(696, 547));
