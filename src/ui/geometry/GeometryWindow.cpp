@@ -12,16 +12,36 @@ namespace tolvex
 
 GeometryWindow::GeometryWindow(const QString& objectName, const QString& caption, QSize clientSize,
                                QWidget* parent)
-    : ToolWindow(objectName, caption, parent), m_materials(new WindowMaterialBox(this)),
-      m_outer(new QTabWidget(this))
+    : ToolWindow(objectName, caption, parent)
 {
-    m_outer->setObjectName(QStringLiteral("RzPageControl1"));
     setFixedSize(clientSize);
+}
+
+// The material box and the page control are made with the window's other controls:
+// when something first asks for them (the window's build step, or a caller).
+WindowMaterialBox* GeometryWindow::materialBox() const
+{
+    auto* self = const_cast<GeometryWindow*>(this);
+    self->ensureBuilt();
+    if (!m_materials)
+        self->m_materials = new WindowMaterialBox(self);
+    return m_materials;
+}
+
+QTabWidget* GeometryWindow::outerTabs() const
+{
+    auto* self = const_cast<GeometryWindow*>(this);
+    self->ensureBuilt();
+    if (!m_outer) {
+        self->m_outer = new QTabWidget(self);
+        m_outer->setObjectName(QStringLiteral("RzPageControl1"));
+    }
+    return m_outer;
 }
 
 double GeometryWindow::density() const
 {
-    return m_materials->density();
+    return materialBox()->density();
 }
 
 void GeometryWindow::closeEvent(QCloseEvent* event)
@@ -51,7 +71,7 @@ void GeometryWindow::addOuterPage(const QString& sheetName, const QString& inner
     auto* l = new QVBoxLayout(sheet);
     l->setContentsMargins(2, 2, 2, 2);
     l->addWidget(inner);
-    m_outer->addTab(sheet, caption);
+    outerTabs()->addTab(sheet, caption);
     m_inner << inner;
 }
 
@@ -60,7 +80,7 @@ void GeometryWindow::placePage(int outerPage, QWidget* page, const QString& capt
     if (QTabWidget* inner = m_inner.value(outerPage))
         inner->addTab(page, caption);
     else
-        m_outer->insertTab(outerPage, page, caption);
+        outerTabs()->insertTab(outerPage, page, caption);
 }
 
 QTabWidget* GeometryWindow::innerTabs(int outerPage) const
@@ -71,10 +91,10 @@ QTabWidget* GeometryWindow::innerTabs(int outerPage) const
 void GeometryWindow::selectPage(int outerPage, int innerPage)
 {
     ensureBuilt();
-    if (outerPage >= 0 && outerPage < m_outer->count())
-        m_outer->setCurrentIndex(outerPage);
+    if (outerPage >= 0 && outerPage < outerTabs()->count())
+        outerTabs()->setCurrentIndex(outerPage);
     if (innerPage >= 0)
-        if (QTabWidget* inner = m_inner.value(m_outer->currentIndex()))
+        if (QTabWidget* inner = m_inner.value(outerTabs()->currentIndex()))
             if (innerPage < inner->count())
                 inner->setCurrentIndex(innerPage);
 }

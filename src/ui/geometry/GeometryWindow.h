@@ -27,13 +27,13 @@ public:
 
     virtual void Clear() = 0;
     double density() const;
-    WindowMaterialBox* materialBox() const { return m_materials; }
+    WindowMaterialBox* materialBox() const;
 
     // Selects the outer and inner tab (-1 leaves one unchanged).
     void selectPage(int outerPage, int innerPage) override;
     // Selects the page and shows the window.
     void showPage(int outerPage, int innerPage);
-    QTabWidget* outerTabs() const { return m_outer; }
+    QTabWidget* outerTabs() const;
     QTabWidget* innerTabs(int outerPage) const; // nullptr without inner tabs
 
 protected:
@@ -50,8 +50,8 @@ protected:
     void present();
 
 private:
-    WindowMaterialBox* m_materials;
-    QTabWidget* m_outer;
+    WindowMaterialBox* m_materials = nullptr;
+    QTabWidget* m_outer = nullptr;
     QList<QTabWidget*> m_inner; // per outer page, nullptr without inner tabs
 };
 
