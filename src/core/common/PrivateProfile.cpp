@@ -266,24 +266,27 @@ bool PrivateProfile::contains(const QString& section, const QString& key) const
     return s && s->keys.contains(fold(key));
 }
 
-QByteArray PrivateProfile::encode(const QString& text)
+QByteArray PrivateProfile::encode(const QString& text) const
 {
     QByteArray out;
-    if (m_utf8)
+    if (m_utf8 || !encodeWindows1251(text, &out))
         return text.toUtf8();
-    if (encodeWindows1251(text, &out))
-        return out;
-    // A character Windows-1251 lacks: the whole file goes over to UTF-8, every text
-    // in it unchanged.
-    m_bytes = m_bytes.left(m_bom) + decodeWindows1251(m_bytes.mid(m_bom)).toUtf8();
-    parse();
-    return text.toUtf8();
+    return out;
 }
 
 void PrivateProfile::setValue(const QString& section, const QString& key, const QString& value)
 {
-    const QByteArray entry = encode(key + QChar('=') + value);
-    const QByteArray header = encode(QChar('[') + section + QChar(']'));
+    const QString entryText = key + QChar('=') + value;
+    const QString headerText = QChar('[') + section + QChar(']');
+    QByteArray probe;
+    if (!m_utf8 && !encodeWindows1251(entryText + headerText, &probe)) {
+        // A character Windows-1251 lacks: the whole file goes over to UTF-8 first,
+        // every text in it unchanged, so that both new lines read back alike.
+        m_bytes = m_bytes.left(m_bom) + decodeWindows1251(m_bytes.mid(m_bom)).toUtf8();
+        parse();
+    }
+    const QByteArray entry = encode(entryText);
+    const QByteArray header = encode(headerText);
     m_exists = true;
     if (const Section* s = findSection(section)) {
         const auto found = s->keys.constFind(fold(key));

@@ -67,7 +67,7 @@ private:
 
     void parse();
     QString text(qsizetype from, qsizetype to) const;
-    QByteArray encode(const QString& text);
+    QByteArray encode(const QString& text) const;
     const Section* findSection(const QString& section) const;
 
     QByteArray m_bytes;

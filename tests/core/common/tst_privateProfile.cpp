@@ -156,6 +156,10 @@ private slots:
             << QByteArray("[s]\r\nk=\xcc\xe5\xe4\xfc\r\n") << "s"
             << "m"
             << "€ ≈ 1" << QByteArray("[s]\r\nk=Медь\r\nm=€ ≈ 1\r\n");
+        QTest::newRow("a new section windows-1251 lacks, a value it has")
+            << QByteArray("k=\xcc\xe5\xe4\xfc\n") << "≈"
+            << "k"
+            << "Олово" << QByteArray("k=Медь\n\n[≈]\nk=Олово\n");
     }
     void writeChangesOnlyItsLine()
     {
