@@ -16,7 +16,18 @@ namespace tolvex
 TForm26::TForm26(QWidget* parent)
     : ToolWindow(QStringLiteral("Form26"), QStringLiteral("Соотношение единиц давления"), parent)
 {
+    // Twelve unit rows: made when the window is first shown.
+    buildWhenShown([this] { build(); });
+}
 
+ConverterColumns* TForm26::columns() const
+{
+    const_cast<TForm26*>(this)->ensureBuilt();
+    return m_columns;
+}
+
+void TForm26::build()
+{
     m_columns = new ConverterColumns(pressure::unitNames(), QStringLiteral("Соотношения величин"),
                                      ConverterColumns::RatioKind::StatusPane, this);
     for (int i = 0; i < pressure::unitCount; ++i)
@@ -32,12 +43,14 @@ TForm26::TForm26(QWidget* parent)
 
 void TForm26::RzRadioGroup1Click(int unit)
 {
+    ensureBuilt();
     m_columns->setRatioTexts(pressure::factorRow(unit));
     m_columns->resetFields(unit);
 }
 
 void TForm26::RzBitBtnClick(int unit)
 {
+    ensureBuilt();
     // Before a unit is chosen the panes hold no factors: there is nothing to multiply by.
     if (m_columns->chosen() < 0)
         return;

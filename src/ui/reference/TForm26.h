@@ -18,14 +18,15 @@ class TForm26 : public ToolWindow
 public:
     explicit TForm26(QWidget* parent = nullptr);
 
-    ConverterColumns* columns() const { return m_columns; }
+    ConverterColumns* columns() const; // built by this call when still waiting
 
     void RzRadioGroup1Click(int unit);
     // Converts from field `unit` (0 … 11) with the factors in the panes.
     void RzBitBtnClick(int unit);
 
 private:
-    ConverterColumns* m_columns;
+    void build();
+    ConverterColumns* m_columns = nullptr;
 };
 
 } // namespace tolvex

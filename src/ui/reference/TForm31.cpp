@@ -63,9 +63,15 @@ QLabel* heading(const plastics::Heading& h, int index, QWidget* parent)
 
 TForm31::TForm31(QWidget* parent)
     : ToolWindow(QStringLiteral("Form31"), QStringLiteral("Пластические массы (пластмассы)"),
-                 parent, false),
-      m_pages(new QTabWidget(this))
+                 parent, false)
 {
+    // Two pages of texts and tables: made when the window is first shown.
+    buildWhenShown([this] { build(); });
+}
+
+void TForm31::build()
+{
+    m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("RzPageControl1"));
 
     // Page "Общие понятия".
@@ -155,8 +161,33 @@ bool TForm31::eventFilter(QObject* watched, QEvent* event)
     return ToolWindow::eventFilter(watched, event);
 }
 
+QTabWidget* TForm31::pages() const
+{
+    const_cast<TForm31*>(this)->ensureBuilt();
+    return m_pages;
+}
+
+QListWidget* TForm31::list() const
+{
+    const_cast<TForm31*>(this)->ensureBuilt();
+    return m_list;
+}
+
+QSplitter* TForm31::splitter() const
+{
+    const_cast<TForm31*>(this)->ensureBuilt();
+    return m_splitter;
+}
+
+QTextEdit* TForm31::cell(int property) const
+{
+    const_cast<TForm31*>(this)->ensureBuilt();
+    return m_cells[property];
+}
+
 void TForm31::RzListBox1Click(int row)
 {
+    ensureBuilt();
     m_processing->clear();
     m_uses->clear();
     for (QTextEdit* c : m_cells)

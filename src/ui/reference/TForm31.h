@@ -22,10 +22,11 @@ class TForm31 : public ToolWindow
 public:
     explicit TForm31(QWidget* parent = nullptr);
 
-    QTabWidget* pages() const { return m_pages; }
-    QListWidget* list() const { return m_list; }
-    QSplitter* splitter() const { return m_splitter; }
-    QTextEdit* cell(int property) const { return m_cells[property]; } // RzRichEdit2 … 11
+    // The window's controls (built by these calls when they are still waiting).
+    QTabWidget* pages() const;
+    QListWidget* list() const;
+    QSplitter* splitter() const;
+    QTextEdit* cell(int property) const; // RzRichEdit2 … 11
 
     // Fills the cells and both texts from the list item at `row` (-1: all stay empty).
     void RzListBox1Click(int row);
@@ -34,12 +35,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void build();
+
     bool m_barMoved = false;
-    QTabWidget* m_pages;
-    QListWidget* m_list;
-    QSplitter* m_splitter;
-    QPlainTextEdit* m_processing; // RzMemo2
-    QPlainTextEdit* m_uses;       // RzMemo3
+    QTabWidget* m_pages = nullptr;
+    QListWidget* m_list = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QPlainTextEdit* m_processing = nullptr; // RzMemo2
+    QPlainTextEdit* m_uses = nullptr;       // RzMemo3
     QList<QTextEdit*> m_cells;
 };
 
