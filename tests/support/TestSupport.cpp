@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "ui/app/TfrmGeneral.h"
 #include "ui/common/ToolWindow.h"
 
 #include "ui/app/startup.h"
@@ -86,6 +87,8 @@ QWidget* RunningProgram::window(const QString& objectName) const
             // A test looks into the window: controls waiting for its first show are made.
             if (auto* later = qobject_cast<ToolWindow*>(w))
                 later->ensureBuilt();
+            if (auto* main = qobject_cast<TfrmGeneral*>(w))
+                main->buildAllPanels();
             return w;
         }
     return nullptr;

@@ -47,7 +47,7 @@ const Group Groups[] = {
 } // namespace
 
 CalculatorArea::CalculatorArea(CalculatorHost& host, WindowDirectory& windows, QWidget* parent)
-    : QWidget(parent), m_groups(new GroupBar(this))
+    : QWidget(parent), m_host(host), m_windows(windows), m_groups(new GroupBar(this))
 {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -55,26 +55,53 @@ CalculatorArea::CalculatorArea(CalculatorHost& host, WindowDirectory& windows, Q
     m_groups->setFixedWidth(161);
     row->addWidget(m_groups);
 
-    auto* area = new QWidget(this);
-    area->setObjectName(QStringLiteral("calculatorArea"));
-    area->setFixedWidth(273);
-    auto* stack = new QGridLayout(area);
-    stack->setContentsMargins(0, 1, 0, 1);
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("calculatorArea"));
+    m_area->setFixedWidth(273);
+    m_stack = new QGridLayout(m_area);
+    m_stack->setContentsMargins(0, 1, 0, 1);
     for (const Group& g : Groups) {
         m_groups->addGroup(QLatin1String(g.group), QString::fromUtf8(g.caption));
-        CalculatorPanel* p = g.panel(host, area);
-        stack->addWidget(p, 0, 0);
-        m_panels.append(p);
-        wire(p, windows);
+        m_panels.append(nullptr);
     }
-    row->addWidget(area);
+    row->addWidget(m_area);
 
     connect(m_groups, &GroupBar::opened, this, [this](int index) {
         if (index < 0 || index >= m_panels.size())
             return;
-        m_panels[index]->resetOnOpen();
+        panelAt(index)->resetOnOpen();
         emit groupOpened(index);
     });
+}
+
+CalculatorPanel* CalculatorArea::panelAt(int index)
+{
+    if (index < 0 || index >= m_panels.size())
+        return nullptr;
+    if (!m_panels[index]) {
+        CalculatorPanel* p = Groups[index].panel(m_host, m_area);
+        p->hide(); // shown by showPanels, as every panel of a group not open
+        m_stack->addWidget(p, 0, 0);
+        m_panels[index] = p;
+        wire(p, m_windows);
+        emit panelBuilt(p);
+    }
+    return m_panels[index];
+}
+
+void CalculatorArea::buildAllPanels()
+{
+    for (int i = 0; i < int(m_panels.size()); ++i)
+        panelAt(i);
+}
+
+QList<CalculatorPanel*> CalculatorArea::builtPanels() const
+{
+    QList<CalculatorPanel*> out;
+    for (CalculatorPanel* p : m_panels)
+        if (p)
+            out << p;
+    return out;
 }
 
 void CalculatorArea::wire(CalculatorPanel* p, WindowDirectory& windows)
@@ -100,8 +127,9 @@ void CalculatorArea::wire(CalculatorPanel* p, WindowDirectory& windows)
     });
 }
 
-CalculatorPanel* CalculatorArea::panel(const QString& objectName) const
+CalculatorPanel* CalculatorArea::panel(const QString& objectName)
 {
+    buildAllPanels();
     for (CalculatorPanel* p : m_panels)
         if (p->objectName() == objectName)
             return p;
@@ -110,13 +138,18 @@ CalculatorPanel* CalculatorArea::panel(const QString& objectName) const
 
 void CalculatorArea::showPanels(const QList<bool>& flags)
 {
-    for (qsizetype i = 0; i < m_panels.size(); ++i)
-        m_panels[i]->setVisible(flags.value(i));
+    for (int i = 0; i < int(m_panels.size()); ++i) {
+        if (flags.value(i))
+            panelAt(i)->setVisible(true);
+        else if (m_panels[i])
+            m_panels[i]->setVisible(false);
+    }
 }
 
 void CalculatorArea::clearAllFields()
 {
-    for (CalculatorPanel* p : m_panels)
+    // A panel not made yet still shows its fields as made: "0".
+    for (CalculatorPanel* p : builtPanels())
         for (NumericEdit* field : p->findChildren<NumericEdit*>())
             field->setText(QStringLiteral("0"));
 }

@@ -47,7 +47,9 @@ QHash<QString, QObject*> namedObjects(QWidget* window)
 {
     QHash<QString, QObject*> names;
     const QList<QObject*> all = window->findChildren<QObject*>();
-    names.reserve(all.size());
+    names.reserve(all.size() + 1);
+    if (!window->isWindow() && !window->objectName().isEmpty())
+        names.insert(window->objectName(), window); // a part of a window names itself too
     for (QObject* o : all) {
         const QString name = o->objectName();
         if (!name.isEmpty() && !names.contains(name))
@@ -129,7 +131,8 @@ void applyToWindow(QWidget* window, const QString& windowName, const language::L
             continue;
         const QString& text = plan.form[qsizetype(i)];
         if (t.kind == TextKind::Title) {
-            window->setWindowTitle(text);
+            if (window->isWindow())
+                window->setWindowTitle(text);
             continue;
         }
         QObject* o = names.value(t.control);
@@ -262,6 +265,7 @@ void LanguageSwitch::apply()
         return;
     const auto plan =
         std::make_shared<const language::LanguagePlan>(language::readLanguageFile(path));
+    m_plan = plan;
     applyForm(m_windows, plan);
     // The hook-thread window's caption has no key of its own.
     if (QWidget* hook = m_windows.window(WindowId::Form5))
@@ -271,6 +275,12 @@ void LanguageSwitch::apply()
     m_main.refillMaterialLists(plan->materials, plan->alloys);
     for (const auto& [number, text] : plan->messages)
         m_state.setMessage(number, text);
+}
+
+void LanguageSwitch::applyToLatePart(QWidget* part)
+{
+    if (m_plan)
+        applyToWindow(part, m_main.objectName(), *m_plan);
 }
 
 void LanguageSwitch::applyAtStart(bool languageChosen)

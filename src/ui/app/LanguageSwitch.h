@@ -1,8 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class QAction;
+class QWidget;
+
+namespace tolvex::language
+{
+struct LanguagePlan;
+}
 
 namespace tolvex
 {
@@ -27,6 +34,9 @@ public:
     // Start-up, once every window exists: applies the language whose item alone is
     // marked and restores the saved material against the lists of that language.
     void applyAtStart(bool languageChosen);
+    // A part of the main window made after the language was applied (a calculator
+    // panel) takes the texts of the applied language now.
+    void applyToLatePart(QWidget* part);
 
 private:
     struct Marks {
@@ -41,6 +51,7 @@ private:
     LanguageState& m_state;
     QAction* m_russian;
     QAction* m_english;
+    std::shared_ptr<const language::LanguagePlan> m_plan; // the one applied last
 };
 
 } // namespace tolvex

@@ -200,6 +200,10 @@ void TfrmGeneral::buildBody()
 
     m_calculators = new CalculatorArea(*this, m_windows, body);
     connect(m_calculators, &CalculatorArea::groupOpened, this, &TfrmGeneral::openGroup);
+    connect(m_calculators, &CalculatorArea::panelBuilt, this, [this](CalculatorPanel* panel) {
+        if (m_languageSwitch)
+            m_languageSwitch->applyToLatePart(panel);
+    });
     row->addWidget(m_calculators);
 
     // Right column: the advertising panel, then the notes panel in its place.
@@ -375,6 +379,11 @@ void TfrmGeneral::SelectPanel(bool dvutavr, bool shveler, bool ugolok, bool rels
 CalculatorPanel* TfrmGeneral::panel(const QString& objectName) const
 {
     return m_calculators->panel(objectName);
+}
+
+void TfrmGeneral::buildAllPanels()
+{
+    m_calculators->buildAllPanels();
 }
 
 void TfrmGeneral::openGroup(int index)

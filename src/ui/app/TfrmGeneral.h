@@ -61,6 +61,9 @@ public:
                      bool prokat, bool atrmatura, bool list, bool listRiflen, bool profnastil,
                      bool metizi, bool truba, bool trubaKvadrat, bool trubaPryamugol);
     CalculatorPanel* panel(const QString& objectName) const;
+    // Makes the calculator panels of groups not opened yet (each is made when its
+    // group is first opened); for whoever looks into every panel.
+    void buildAllPanels();
 
     // The language: the menu choices and applying the current file.
     void chooseRussian();

@@ -38,7 +38,8 @@ QTranslator* qtTranslator = nullptr;
 
 void saveScreenshot(const QString& windowName, const QString& file)
 {
-    QWidget* w = findWindow(windowName);
+    // The window as it is shown: nothing more is made for the picture.
+    QWidget* w = program() ? windowNamed(*program(), windowName) : nullptr;
     if (!w) {
         qWarning("No window named %s", qPrintable(windowName));
         QCoreApplication::exit(1);
@@ -58,6 +59,8 @@ QWidget* findWindow(const QString& objectName)
     // Whoever asks by name looks into the window: its controls are made now.
     if (auto* later = qobject_cast<ToolWindow*>(w))
         later->ensureBuilt();
+    if (auto* main = qobject_cast<TfrmGeneral*>(w))
+        main->buildAllPanels();
     return w;
 }
 
@@ -115,7 +118,7 @@ void startApplication(const QStringList& args)
     }
     // The picture is taken as soon as the window has been painted.
     if (!screenshot.isEmpty()) {
-        QWidget* shown = findWindow(windowName);
+        QWidget* shown = windowNamed(*program(), windowName);
         if (!shown)
             shown = main;
         afterFirstPaint(shown,

@@ -15,7 +15,8 @@ void startApplication(const QStringList& args);
 void stopApplication();
 // A window created at start, by objectName ("frmGeneral", "Form6" …); nullptr if none.
 // For the command line and for tests; the program itself reaches windows by WindowId.
-// A window whose controls wait for its first show has them built by this call.
+// A window whose controls wait for its first show has them built by this call (the
+// main window: every calculator panel).
 QWidget* findWindow(const QString& objectName);
 
 } // namespace tolvex

@@ -4,6 +4,7 @@
 #include "core/common/PrivateProfile.h"
 #include "tst_languageProbe.h"
 #include "ui/app/TfrmGeneral.h"
+#include "ui/calculators/CalculatorPanel.h"
 #include "ui/common/RadioGroup.h"
 #include "ui/materials/MaterialBar.h"
 
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QMap>
 #include <QTest>
 
 using namespace tolvex;
@@ -32,6 +34,7 @@ private slots:
     void startInCheckedLanguage();
     void restoreAtStart_data();
     void restoreAtStart();
+    void panelsMadeLaterTakeTheLanguage();
 };
 
 namespace
@@ -362,6 +365,59 @@ void LanguageTest::restoreAtStart()
     if (!material.isEmpty())
         QCOMPARE(p.find<QComboBox>("frmGeneral", "RzComboBox1")->currentText(), material);
     QTEST(double(main->density()), "density");
+}
+
+namespace
+{
+
+// The texts and hints of every control of every calculator panel, by objectName.
+QMap<QString, QString> panelTexts(QWidget* main)
+{
+    QMap<QString, QString> out;
+    for (CalculatorPanel* panel : main->findChildren<CalculatorPanel*>())
+        for (QWidget* w : panel->findChildren<QWidget*>()) {
+            QString text = w->toolTip();
+            if (auto* l = qobject_cast<QLabel*>(w))
+                text += QChar('|') + l->text();
+            else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                text += QChar('|') + b->text();
+            if (!w->objectName().isEmpty())
+                out.insert(panel->objectName() + QChar('/') + w->objectName(), text);
+        }
+    return out;
+}
+
+} // namespace
+
+// A calculator panel is made when its group is first opened. Made after the language
+// was applied, it shows the same texts as one that was there when it was applied.
+void LanguageTest::panelsMadeLaterTakeTheLanguage()
+{
+    QMap<QString, QString> appliedToAll;
+    {
+        ProgramFolder folder;
+        folder.addLanguageFiles();
+        RunningProgram p; // looking into the main window makes every panel
+        mainWindow(p)->chooseEnglish();
+        appliedToAll = panelTexts(p.main());
+    }
+    ProgramFolder folder;
+    folder.addLanguageFiles();
+    folder.write(QStringLiteral("tolvex.ini"), "[Language]\r\nrussian=0\r\nenglish=1\r\n");
+    RunningProgram p;
+    TfrmGeneral* main = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("frmGeneral"))
+            main = qobject_cast<TfrmGeneral*>(w);
+    QVERIFY(main);
+    QCOMPARE(main->findChildren<CalculatorPanel*>().size(), 1); // the open group's only
+    main->buildAllPanels();
+    QCOMPARE(main->findChildren<CalculatorPanel*>().size(), 14);
+    const QMap<QString, QString> late = panelTexts(main);
+    QCOMPARE(late.size(), appliedToAll.size());
+    for (auto it = late.cbegin(); it != late.cend(); ++it)
+        QVERIFY2(appliedToAll.value(it.key()) == it.value(),
+                 qPrintable(it.key() + QStringLiteral(": ") + it.value()));
 }
 
 QTEST_MAIN(LanguageTest)
