@@ -178,7 +178,12 @@ PrivateProfile PrivateProfile::fromBytes(const QByteArray& bytes)
 QString PrivateProfile::text(qsizetype from, qsizetype to) const
 {
     const QByteArray piece = QByteArray::fromRawData(m_bytes.constData() + from, to - from);
-    return m_utf8 ? QString::fromUtf8(piece) : decodeWindows1251(piece);
+    if (!m_utf8)
+        return decodeWindows1251(piece);
+    // A byte-order mark is one only at the start of the file; elsewhere it is text.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(piece);
 }
 
 void PrivateProfile::parse()

@@ -65,6 +65,9 @@ private slots:
         QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF[s]\nk=v\n") << "s"
                                    << "k"
                                    << "v";
+        QTest::newRow("a mark inside is text") << QByteArray("[s]\n\xEF\xBB\xBFk=v\nk=w\n") << "s"
+                                               << "k"
+                                               << "w";
         QTest::newRow("line without equals") << QByteArray("[s]\njunk\nk=v\n") << "s"
                                              << "k"
                                              << "v";
