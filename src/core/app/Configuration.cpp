@@ -106,22 +106,26 @@ bool Configuration::save(std::initializer_list<Entry> entries)
 {
     // The file as it is now: what changed since the start stays.
     PrivateProfile file(m_path);
-    if (m_file.unreadable())
-        m_file = PrivateProfile::fromBytes({}); // what this run chose, kept in memory
-    for (const Entry& e : entries) {
-        file.setValue(e.section, e.key, e.value);
-        m_file.setValue(e.section, e.key, e.value); // this run sees its own choices
-    }
     QString why;
     if (file.tooLarge())
         m_failure = Failure::TooLarge;
     else if (file.unreadable())
         m_failure = Failure::Unreadable; // overwriting it would lose what it holds
-    else if (!file.save(m_path, &why))
+    else {
+        for (const Entry& e : entries)
+            file.setValue(e.section, e.key, e.value);
+        if (file.save(m_path, &why)) {
+            m_file = file; // what the file holds now
+            return true;
+        }
         m_failure = Failure::NotWritten;
-    else
-        return true;
+    }
     m_failureDetail = why;
+    // This run goes on with the user's choices, kept in memory.
+    if (m_file.unreadable())
+        m_file = PrivateProfile::fromBytes({});
+    for (const Entry& e : entries)
+        m_file.setValue(e.section, e.key, e.value);
     return false;
 }
 

@@ -96,17 +96,14 @@ const QString& windows1251High()
 
 QString decodeWindows1251(const QByteArray& bytes)
 {
-    const QString& high = windows1251High();
-    QString out;
-    out.reserve(bytes.size());
+    const QChar* high = windows1251High().constData();
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* to = out.data();
     for (const char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += QChar(b);
-        else if (b < 0xC0)
-            out += high[b - 0x80];
-        else
-            out += QChar(char16_t(0x0410 + (b - 0xC0)));
+        *to++ = b < 0x80   ? QChar(b)
+                : b < 0xC0 ? high[b - 0x80]
+                           : QChar(char16_t(0x0410 + (b - 0xC0)));
     }
     return out;
 }
