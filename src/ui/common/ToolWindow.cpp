@@ -22,7 +22,7 @@ void ToolWindow::buildWhenShown(std::function<void()> build)
     m_build = std::move(build);
 }
 
-void ToolWindow::ensureBuilt()
+void ToolWindow::ensureBuilt() const
 {
     if (!m_build)
         return;

@@ -24,7 +24,7 @@ public:
                bool minimiseButton = true);
 
     bool isBuilt() const { return !m_build; }
-    void ensureBuilt();
+    void ensureBuilt() const; // const: accessors of the controls call it
     void whenBuilt(std::function<void()> step);
 
     void setVisible(bool visible) override;
@@ -35,8 +35,8 @@ protected:
 
 private:
     bool m_centred = false;
-    std::function<void()> m_build;
-    std::vector<std::function<void()>> m_afterBuild;
+    mutable std::function<void()> m_build;
+    mutable std::vector<std::function<void()>> m_afterBuild;
 };
 
 } // namespace tolvex

@@ -21,8 +21,8 @@ GeometryWindow::GeometryWindow(const QString& objectName, const QString& caption
 // when something first asks for them (the window's build step, or a caller).
 WindowMaterialBox* GeometryWindow::materialBox() const
 {
+    ensureBuilt();
     auto* self = const_cast<GeometryWindow*>(this);
-    self->ensureBuilt();
     if (!m_materials)
         self->m_materials = new WindowMaterialBox(self);
     return m_materials;
@@ -30,8 +30,8 @@ WindowMaterialBox* GeometryWindow::materialBox() const
 
 QTabWidget* GeometryWindow::outerTabs() const
 {
+    ensureBuilt();
     auto* self = const_cast<GeometryWindow*>(this);
-    self->ensureBuilt();
     if (!m_outer) {
         self->m_outer = new QTabWidget(self);
         m_outer->setObjectName(QStringLiteral("RzPageControl1"));

@@ -22,7 +22,7 @@ TForm26::TForm26(QWidget* parent)
 
 ConverterColumns* TForm26::columns() const
 {
-    const_cast<TForm26*>(this)->ensureBuilt();
+    ensureBuilt();
     return m_columns;
 }
 

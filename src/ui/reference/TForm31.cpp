@@ -163,25 +163,25 @@ bool TForm31::eventFilter(QObject* watched, QEvent* event)
 
 QTabWidget* TForm31::pages() const
 {
-    const_cast<TForm31*>(this)->ensureBuilt();
+    ensureBuilt();
     return m_pages;
 }
 
 QListWidget* TForm31::list() const
 {
-    const_cast<TForm31*>(this)->ensureBuilt();
+    ensureBuilt();
     return m_list;
 }
 
 QSplitter* TForm31::splitter() const
 {
-    const_cast<TForm31*>(this)->ensureBuilt();
+    ensureBuilt();
     return m_splitter;
 }
 
 QTextEdit* TForm31::cell(int property) const
 {
-    const_cast<TForm31*>(this)->ensureBuilt();
+    ensureBuilt();
     return m_cells[property];
 }
 

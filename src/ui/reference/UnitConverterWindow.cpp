@@ -35,13 +35,13 @@ UnitConverterWindow::UnitConverterWindow(units::Quantity quantity, const QString
 
 ConverterColumns* UnitConverterWindow::columns() const
 {
-    const_cast<UnitConverterWindow*>(this)->ensureBuilt();
+    ensureBuilt();
     return m_columns;
 }
 
 QScrollArea* UnitConverterWindow::scrollBox() const
 {
-    const_cast<UnitConverterWindow*>(this)->ensureBuilt();
+    ensureBuilt();
     return m_scroll;
 }
 
